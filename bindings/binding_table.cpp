@@ -1,0 +1,57 @@
+#include "bindings/binding_table.h"
+
+#include <cstring>
+#include <mutex>
+#include <new>
+
+#include "host/alloc.h"
+#include "plugin/module_state.h"
+
+BindingTable::~BindingTable() {
+  for (unsigned i = 0; i < count_; ++i) records_[i].~SourceBinding();
+  MainAllocator->FreeBlock(records_);
+}
+
+bool BindingTable::Append(const SourceBinding& record) {
+  if (count_ == capacity_) {
+    unsigned capacity = capacity_ + capacity_ / 2;
+    if (capacity < count_ + 1) capacity = count_ + 1;
+    auto* storage = static_cast<SourceBinding*>(MainAllocator->AllocateBlock(capacity * sizeof(SourceBinding)));
+    if (!storage) return false;
+    std::memset(static_cast<void*>(storage), 0, capacity * sizeof(SourceBinding));
+    for (unsigned i = 0; i < count_; ++i) {
+      new (&storage[i]) SourceBinding(records_[i]);
+      records_[i].~SourceBinding();
+    }
+    MainAllocator->FreeBlock(records_);
+    records_ = storage;
+    capacity_ = capacity;
+  }
+  new (&records_[count_]) SourceBinding(record);
+  ++count_;
+  return true;
+}
+
+SourceBinding* FindBindingByInnerId(const String& inner_id) {
+  for (unsigned i = 0; i < Bindings.Count(); ++i)
+    if (Bindings[i].innerId == inner_id) return &Bindings[i];
+  return nullptr;
+}
+
+SourceBinding* FindBindingByWindow(win::HWND window) {
+  for (unsigned i = 0; i < Bindings.Count(); ++i)
+    if (Bindings[i].window == window) return &Bindings[i];
+  return nullptr;
+}
+
+void MarkBindingDeleted(const String& inner_id) {
+  for (unsigned i = 0; i < Bindings.Count(); ++i) {
+    SourceBinding& record = Bindings[i];
+    if (record.innerId == inner_id) {
+      record.innerId << u".delete";
+      // The element goes with the source: later messages for this window
+      // must not write into freed memory.
+      record.element = nullptr;
+    }
+  }
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/win32.h"
+
+class XElement;
+
+inline constexpr char16_t kMessageWindowClass[] = u"QuilloraThanks Message-Only-Window";
+
+// Registers the window class, creates one hidden window owned by the calling
+// thread and, while the runtime runs, introduces it to the companion with
+// "setPlatform:6" and "init:<number>". Null when creation failed.
+win::HWND CreateMessageWindow();
+
+struct BindResult {
+  win::HWND window;
+  bool created;
+};
+
+// The window of the binding named by the element's "innerId", or a new
+// window and binding whose number is written into "innerId". The companion
+// hears of a new window before the element or the table change.
+BindResult BindOrCreate(XElement* element);
+
+// Called by the window procedure when one of the module's windows is gone.
+void ForgetMessageWindow(win::HWND window);
+
+// Destroys every window the module made and still lives, on its owner
+// thread's terms, and unregisters the class, so that no message reaches the
+// window procedure once the module is gone.
+void DestroyMessageWindows();

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstddef>
+
+#include "hostapi_export.h"
+
+// The host's wide string: UTF-16 code units in a buffer from MainAllocator and
+// a length. Non-empty means: buffer present, first unit not 0, length not 0.
+//
+// Behaviour that the host leaves open is fixed here:
+// - KillSpaces() removes leading and trailing spaces, tabs, CR and LF.
+// - ToInt(base) reads an optional sign and the longest run of digits valid in
+//   `base` after leading spaces; text that starts with no digit gives 0, and a
+//   value beyond 32 bits wraps modulo 2^32.
+// - GetToken(i, sep) with fewer than i separators gives an empty string;
+//   GetToken(0, sep) without a separator gives the whole text.
+// - GetTokenOffset(i, sep) points into this string's buffer; with fewer than i
+//   separators it gives null. GetTokenOffset(0, sep) is the whole text.
+class HOSTAPI_EXPORT String {
+ public:
+  String();
+  String(const char16_t* text);  // NOLINT: implicit, as the host's is
+  explicit String(const char* utf8);
+  String(const String& other);
+  String(String&& other) noexcept;
+  ~String();
+
+  String& operator=(const String& other);
+  String& operator=(String&& other) noexcept;
+  String& operator=(const char16_t* text);
+
+  String& operator<<(const String& other);
+  String& operator<<(const char16_t* text);
+  String& operator<<(int value);  // signed decimal
+  String operator+(const String& other) const;
+  String operator+(const char16_t* text) const;
+
+  bool operator==(const String& other) const;
+  bool operator==(const char16_t* text) const;
+  bool operator!=(const String& other) const { return !(*this == other); }
+
+  String GetToken(int index, char16_t separator) const;
+  const char16_t* GetTokenOffset(int index, char16_t separator) const;
+  String Left(unsigned count) const;
+  String& FindReplace(const char16_t* find, const char16_t* replacement);
+  String& KillSpaces();
+  int ToInt(int base = 10) const;
+
+  // The buffer, or null for a string that never held text.
+  const char16_t* Array() const { return buffer_; }
+  unsigned Length() const { return length_; }
+  bool IsValid() const { return buffer_ && buffer_[0] && length_; }
+  // The text, or an empty terminated text when there is no buffer.
+  const char16_t* c_str() const { return buffer_ ? buffer_ : u""; }
+
+ private:
+  void Assign(const char16_t* text, unsigned length);
+  void Append(const char16_t* text, unsigned length);
+  void Release();
+
+  char16_t* buffer_ = nullptr;
+  unsigned length_ = 0;
+};
+
+// Length of a 0-terminated UTF-16 text.
+HOSTAPI_EXPORT std::size_t slen(const char16_t* text);
+
+// Copies at most `max_chars` units of `src` into `dst` and terminates it; `dst`
+// holds max_chars + 1 units. Returns dst.
+HOSTAPI_EXPORT char16_t* scpy_n(char16_t* dst, const char16_t* src, unsigned max_chars);

@@ -1,0 +1,77 @@
+// Textures in memory and a record of drawn sprites.
+
+#include <cstring>
+
+#include "platform/hostapi/standin_host.h"
+
+namespace standin {
+
+MemoryTexture::MemoryTexture(MemoryGraphicsSystem* owner, unsigned width, unsigned height, const void* pixels)
+    : owner_(owner), width_(width), height_(height), pixels_(std::size_t{width} * height * 4) {
+  if (pixels) std::memcpy(pixels_.data(), pixels, pixels_.size());
+}
+
+MemoryTexture::~MemoryTexture() { owner_->OnTextureDestroyed(); }
+
+void MemoryTexture::UploadPixels(const void* pixels, int image_format, unsigned pitch) {
+  (void)image_format;  // always BGRA here
+  ++uploads_;
+  if (!pixels) return;
+  const auto* src = static_cast<const unsigned char*>(pixels);
+  const std::size_t row = std::size_t{width_} * 4;
+  for (unsigned y = 0; y < height_; ++y) std::memcpy(pixels_.data() + y * row, src + std::size_t{y} * pitch, row);
+}
+
+void MemoryGraphicsSystem::DrawSprite(Texture* texture, uint32_t color, float x1, float y1, float x2, float y2) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  sprites_.push_back({texture, color, x1, y1, x2, y2});
+}
+
+Texture* MemoryGraphicsSystem::MakeTexture(unsigned width, unsigned height, int color_format, const void* pixels,
+                                           bool build_mipmaps, bool is_static) {
+  (void)color_format;
+  (void)build_mipmaps;
+  (void)is_static;
+  std::lock_guard<std::mutex> lock(mutex_);
+  ++made_;
+  if (failures_ > 0) {
+    --failures_;
+    return nullptr;
+  }
+  ++live_;
+  return new MemoryTexture(this, width, height, pixels);
+}
+
+std::vector<SpriteRecord> MemoryGraphicsSystem::TakeSprites() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return std::exchange(sprites_, {});
+}
+
+int MemoryGraphicsSystem::MakeTextureCount() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return made_;
+}
+
+int MemoryGraphicsSystem::LiveTextures() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return live_;
+}
+
+void MemoryGraphicsSystem::FailMakeTexture(int count) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  failures_ = count;
+}
+
+void MemoryGraphicsSystem::OnTextureDestroyed() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  --live_;
+}
+
+MemoryGraphicsSystem& HostGraphics() {
+  static MemoryGraphicsSystem* graphics = new MemoryGraphicsSystem;
+  return *graphics;
+}
+
+}  // namespace standin
+
+GraphicsSystem* GS = &standin::HostGraphics();

@@ -1,0 +1,77 @@
+// The settings tree: values kept as text, numbers parsed on reading.
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "host/string.h"
+#include "platform/hostapi/standin_host.h"
+
+namespace standin {
+
+SettingsElement::SettingsElement(std::u16string name) : name_(std::move(name)) {}
+SettingsElement::~SettingsElement() = default;
+
+const SettingsElement::Value* SettingsElement::Find(const char16_t* name) const {
+  if (!name) return nullptr;
+  for (const Value& v : values_)
+    if (v.name == name) return &v;
+  return nullptr;
+}
+
+void SettingsElement::SetValue(Value value) {
+  for (Value& v : values_) {
+    if (v.name == value.name) {
+      v = std::move(value);
+      return;
+    }
+  }
+  values_.push_back(std::move(value));
+}
+
+const char16_t* SettingsElement::GetString(const char16_t* name, const char16_t* def) const {
+  const Value* v = Find(name);
+  return v ? v->text.c_str() : def;
+}
+
+int SettingsElement::GetInt(const char16_t* name, int def) const {
+  const Value* v = Find(name);
+  if (!v) return def;
+  // Colours are stored as signed decimals, but a hand-edited file may hold
+  // 0xAARRGGBB; both read as the same 32 bits.
+  const std::string text = ToUtf8(v->text);
+  const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+  return static_cast<int>(static_cast<uint32_t>(std::strtoll(text.c_str(), nullptr, hex ? 16 : 10)));
+}
+
+float SettingsElement::GetFloat(const char16_t* name, float def) const {
+  const Value* v = Find(name);
+  return v ? std::strtof(ToUtf8(v->text).c_str(), nullptr) : def;
+}
+
+void SettingsElement::SetString(const char16_t* name, const char16_t* value) {
+  if (name) SetValue({name, value ? value : u"", true});
+}
+
+void SettingsElement::SetInt(const char16_t* name, int value) {
+  if (name) SetValue({name, FromUtf8(std::to_string(value)), false});
+}
+
+void SettingsElement::SetFloat(const char16_t* name, float value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));  // round-trips every float
+  if (name) SetValue({name, FromUtf8(text), false});
+}
+
+XElement* SettingsElement::GetElement(const char16_t* name) {
+  if (!name) return nullptr;
+  for (auto& child : children_)
+    if (child->name_ == name) return child.get();
+  return nullptr;
+}
+
+XElement* SettingsElement::CreateElement(const char16_t* name) {
+  children_.push_back(std::make_unique<SettingsElement>(name ? name : u""));
+  return children_.back().get();
+}
+
+}  // namespace standin

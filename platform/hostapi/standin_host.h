@@ -1,0 +1,161 @@
+#pragma once
+
+// The stand-in host's own side: what tests and the preview read back from the
+// host API library (messages shown, log lines, registered classes, allocator
+// counts, textures and sprites) and the settings tree they build elements in.
+// Every function is thread-safe.
+
+#include <cstddef>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "host/api.h"
+#include "hostapi_export.h"
+
+namespace standin {
+
+// --- allocator -------------------------------------------------------------
+HOSTAPI_EXPORT std::size_t LiveBlocks();
+// While set, AllocateBlock returns null.
+HOSTAPI_EXPORT void SetAllocationFailure(bool fail);
+
+// --- message boxes and log -------------------------------------------------
+struct MessageBoxRecord {
+  std::u16string text;
+  bool has_owner = false;
+  bool has_caption = false;
+  unsigned flags = 0;
+};
+enum class LogKind { Log, Warning };
+struct LogRecord {
+  LogKind kind = LogKind::Log;
+  std::u16string text;
+};
+HOSTAPI_EXPORT std::vector<MessageBoxRecord> MessageBoxes();
+HOSTAPI_EXPORT std::vector<LogRecord> LogLines();
+HOSTAPI_EXPORT void ClearMessagesAndLog();
+// Also appends every log line (UTF-8, one a line) to this file; empty stops.
+HOSTAPI_EXPORT void SetLogFile(const std::string& path);
+// Also prints message boxes and log lines to stderr as they happen.
+HOSTAPI_EXPORT void SetEcho(bool echo);
+
+// --- source classes ----------------------------------------------------------
+struct RegisteredClass {
+  std::u16string class_name;
+  std::u16string display_name;
+  CreateSourceCallback create = nullptr;
+  ConfigureSourceCallback configure = nullptr;
+};
+HOSTAPI_EXPORT std::vector<RegisteredClass> RegisteredClasses();
+// Forgets the registrations, as a host does when it unloads its plug-ins.
+HOSTAPI_EXPORT void ClearRegisteredClasses();
+HOSTAPI_EXPORT int ColorControlInitCount();
+
+// --- settings tree -----------------------------------------------------------
+// A settings element: values are kept as text, in insertion order, as the
+// host's configuration files keep them.
+class HOSTAPI_EXPORT SettingsElement : public XElement {
+ public:
+  explicit SettingsElement(std::u16string name);
+  ~SettingsElement() override;
+
+  const char16_t* GetString(const char16_t* name, const char16_t* def = nullptr) const override;
+  int GetInt(const char16_t* name, int def = 0) const override;
+  float GetFloat(const char16_t* name, float def = 0.0f) const override;
+  void SetString(const char16_t* name, const char16_t* value) override;
+  void SetInt(const char16_t* name, int value) override;
+  void SetFloat(const char16_t* name, float value) override;
+  XElement* GetElement(const char16_t* name) override;
+  XElement* CreateElement(const char16_t* name) override;
+
+  struct Value {
+    std::u16string name;
+    std::u16string text;
+    bool quoted = true;  // written by SetString rather than SetInt/SetFloat
+  };
+  const std::u16string& Name() const { return name_; }
+  const std::vector<Value>& Values() const { return values_; }
+  const std::vector<std::unique_ptr<SettingsElement>>& Children() const { return children_; }
+  bool Has(const char16_t* name) const { return Find(name) != nullptr; }
+  void SetValue(Value value);
+
+ private:
+  const Value* Find(const char16_t* name) const;
+
+  std::u16string name_;
+  std::vector<Value> values_;
+  std::vector<std::unique_ptr<SettingsElement>> children_;
+};
+
+// Reads and writes a settings tree as readable text:
+//   name {
+//     key = "text"
+//     number = 48
+//     child { ... }
+//   }
+// Load returns null and sets *error ("line N: ...") on a malformed file.
+HOSTAPI_EXPORT std::unique_ptr<SettingsElement> LoadSettings(const std::string& path, std::string* error);
+HOSTAPI_EXPORT bool SaveSettings(const SettingsElement& root, const std::string& path);
+
+// --- graphics ------------------------------------------------------------------
+// A texture that keeps its BGRA pixels in memory, rows top first.
+class MemoryGraphicsSystem;
+
+class HOSTAPI_EXPORT MemoryTexture : public Texture {
+ public:
+  MemoryTexture(MemoryGraphicsSystem* owner, unsigned width, unsigned height, const void* pixels);
+  ~MemoryTexture() override;
+  void UploadPixels(const void* pixels, int image_format, unsigned pitch) override;
+  unsigned Width() const override { return width_; }
+  unsigned Height() const override { return height_; }
+  const std::vector<unsigned char>& Pixels() const { return pixels_; }
+  int UploadCount() const { return uploads_; }
+
+ private:
+  MemoryGraphicsSystem* owner_;
+  unsigned width_;
+  unsigned height_;
+  std::vector<unsigned char> pixels_;
+  int uploads_ = 0;
+};
+
+struct SpriteRecord {
+  const Texture* texture = nullptr;
+  uint32_t color = 0;
+  float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+// The graphics system the stand-in host installs as GS: textures in memory,
+// and a record of the sprites drawn since the last TakeSprites.
+class HOSTAPI_EXPORT MemoryGraphicsSystem : public GraphicsSystem {
+ public:
+  void DrawSprite(Texture* texture, uint32_t color, float x1, float y1, float x2, float y2) override;
+  Texture* MakeTexture(unsigned width, unsigned height, int color_format, const void* pixels, bool build_mipmaps,
+                       bool is_static) override;
+
+  std::vector<SpriteRecord> TakeSprites();
+  int MakeTextureCount() const;
+  int LiveTextures() const;
+  // The next `count` MakeTexture calls return null.
+  void FailMakeTexture(int count);
+  // Called by MemoryTexture's destructor.
+  void OnTextureDestroyed();
+
+ private:
+  mutable std::mutex mutex_;
+  std::vector<SpriteRecord> sprites_;
+  int made_ = 0;
+  int live_ = 0;
+  int failures_ = 0;
+};
+
+// The stand-in host's graphics system (the initial value of GS).
+HOSTAPI_EXPORT MemoryGraphicsSystem& HostGraphics();
+
+// --- text --------------------------------------------------------------------
+HOSTAPI_EXPORT std::string ToUtf8(const std::u16string& text);
+HOSTAPI_EXPORT std::u16string FromUtf8(const std::string& text);
+
+}  // namespace standin

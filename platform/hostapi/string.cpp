@@ -1,0 +1,236 @@
+// The host's UTF-16 string. All storage comes from MainAllocator.
+
+#include <cstring>
+
+#include "host/alloc.h"
+#include "host/string.h"
+#include "platform/hostapi/standin_host.h"
+
+std::size_t slen(const char16_t* text) {
+  std::size_t n = 0;
+  if (text)
+    while (text[n]) ++n;
+  return n;
+}
+
+char16_t* scpy_n(char16_t* dst, const char16_t* src, unsigned max_chars) {
+  unsigned i = 0;
+  for (; src && i < max_chars && src[i]; ++i) dst[i] = src[i];
+  dst[i] = 0;
+  return dst;
+}
+
+namespace {
+
+bool IsSpace(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+
+int DigitValue(char16_t c) {
+  if (c >= u'0' && c <= u'9') return c - u'0';
+  if (c >= u'a' && c <= u'z') return c - u'a' + 10;
+  if (c >= u'A' && c <= u'Z') return c - u'A' + 10;
+  return 99;
+}
+
+}  // namespace
+
+String::String() = default;
+
+String::String(const char16_t* text) { Assign(text, static_cast<unsigned>(slen(text))); }
+
+String::String(const char* utf8) {
+  const std::u16string wide = standin::FromUtf8(utf8 ? utf8 : "");
+  Assign(wide.data(), static_cast<unsigned>(wide.size()));
+}
+
+String::String(const String& other) { Assign(other.buffer_, other.length_); }
+
+String::String(String&& other) noexcept : buffer_(other.buffer_), length_(other.length_) {
+  other.buffer_ = nullptr;
+  other.length_ = 0;
+}
+
+String::~String() { Release(); }
+
+String& String::operator=(const String& other) {
+  if (this != &other) Assign(other.buffer_, other.length_);
+  return *this;
+}
+
+String& String::operator=(String&& other) noexcept {
+  if (this != &other) {
+    Release();
+    buffer_ = other.buffer_;
+    length_ = other.length_;
+    other.buffer_ = nullptr;
+    other.length_ = 0;
+  }
+  return *this;
+}
+
+String& String::operator=(const char16_t* text) {
+  // `text` may point into this string's own buffer.
+  String copy(text);
+  return *this = static_cast<String&&>(copy);
+}
+
+void String::Release() {
+  MainAllocator->FreeBlock(buffer_);
+  buffer_ = nullptr;
+  length_ = 0;
+}
+
+void String::Assign(const char16_t* text, unsigned length) {
+  if (!text) {
+    Release();
+    return;
+  }
+  auto* fresh = static_cast<char16_t*>(MainAllocator->AllocateBlock((length + 1) * sizeof(char16_t)));
+  if (!fresh) return;  // out of memory: keep the old text
+  std::memcpy(fresh, text, length * sizeof(char16_t));
+  fresh[length] = 0;
+  Release();
+  buffer_ = fresh;
+  length_ = length;
+}
+
+void String::Append(const char16_t* text, unsigned length) {
+  if (!length) {
+    if (!buffer_) Assign(u"", 0);
+    return;
+  }
+  const unsigned total = length_ + length;
+  auto* fresh = static_cast<char16_t*>(MainAllocator->AllocateBlock((total + 1) * sizeof(char16_t)));
+  if (!fresh) return;
+  if (length_) std::memcpy(fresh, buffer_, length_ * sizeof(char16_t));
+  std::memcpy(fresh + length_, text, length * sizeof(char16_t));
+  fresh[total] = 0;
+  Release();
+  buffer_ = fresh;
+  length_ = total;
+}
+
+String& String::operator<<(const String& other) {
+  if (this == &other) {
+    String copy(other);
+    Append(copy.buffer_, copy.length_);
+  } else {
+    Append(other.buffer_, other.length_);
+  }
+  return *this;
+}
+
+String& String::operator<<(const char16_t* text) {
+  String copy(text);
+  Append(copy.buffer_, copy.length_);
+  return *this;
+}
+
+String& String::operator<<(int value) {
+  char16_t digits[16];
+  int n = 0;
+  // Through unsigned so that INT_MIN needs no special case.
+  unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+  do {
+    digits[n++] = static_cast<char16_t>(u'0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude);
+  char16_t text[17];
+  int len = 0;
+  if (value < 0) text[len++] = u'-';
+  while (n) text[len++] = digits[--n];
+  Append(text, static_cast<unsigned>(len));
+  return *this;
+}
+
+String String::operator+(const String& other) const {
+  String result(*this);
+  result << other;
+  return result;
+}
+
+String String::operator+(const char16_t* text) const {
+  String result(*this);
+  result << text;
+  return result;
+}
+
+bool String::operator==(const String& other) const {
+  if (length_ != other.length_) return false;
+  return length_ == 0 || std::memcmp(buffer_, other.buffer_, length_ * sizeof(char16_t)) == 0;
+}
+
+bool String::operator==(const char16_t* text) const {
+  const std::size_t n = slen(text);
+  if (n != length_) return false;
+  return n == 0 || std::memcmp(buffer_, text, n * sizeof(char16_t)) == 0;
+}
+
+const char16_t* String::GetTokenOffset(int index, char16_t separator) const {
+  if (!buffer_ || index < 0) return nullptr;
+  const char16_t* p = buffer_;
+  for (int i = 0; i < index; ++i) {
+    while (*p && *p != separator) ++p;
+    if (!*p) return nullptr;
+    ++p;
+  }
+  return p;
+}
+
+String String::GetToken(int index, char16_t separator) const {
+  const char16_t* start = GetTokenOffset(index, separator);
+  if (!start) return String(u"");
+  const char16_t* end = start;
+  while (*end && *end != separator) ++end;
+  String token;
+  token.Assign(start, static_cast<unsigned>(end - start));
+  return token;
+}
+
+String String::Left(unsigned count) const {
+  String result;
+  result.Assign(buffer_, count < length_ ? count : length_);
+  return result;
+}
+
+String& String::FindReplace(const char16_t* find, const char16_t* replacement) {
+  const std::size_t find_len = slen(find);
+  if (!buffer_ || !find_len) return *this;
+  String result(u"");
+  const String with(replacement);
+  const char16_t* p = buffer_;
+  const char16_t* end = buffer_ + length_;
+  while (p < end) {
+    if (static_cast<std::size_t>(end - p) >= find_len &&
+        std::memcmp(p, find, find_len * sizeof(char16_t)) == 0) {
+      result.Append(with.buffer_, with.length_);
+      p += find_len;
+    } else {
+      result.Append(p, 1);
+      ++p;
+    }
+  }
+  return *this = static_cast<String&&>(result);
+}
+
+String& String::KillSpaces() {
+  if (!buffer_) return *this;
+  unsigned first = 0;
+  unsigned last = length_;
+  while (first < last && IsSpace(buffer_[first])) ++first;
+  while (last > first && IsSpace(buffer_[last - 1])) --last;
+  if (first == 0 && last == length_) return *this;
+  String trimmed;
+  trimmed.Assign(buffer_ + first, last - first);
+  return *this = static_cast<String&&>(trimmed);
+}
+
+int String::ToInt(int base) const {
+  if (!buffer_ || base < 2 || base > 36) return 0;
+  const char16_t* p = buffer_;
+  while (IsSpace(*p)) ++p;
+  bool negative = false;
+  if (*p == u'-' || *p == u'+') negative = *p++ == u'-';
+  unsigned value = 0;
+  for (; DigitValue(*p) < base; ++p) value = value * static_cast<unsigned>(base) + static_cast<unsigned>(DigitValue(*p));
+  return static_cast<int>(negative ? 0u - value : value);
+}

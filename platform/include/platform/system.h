@@ -1,0 +1,21 @@
+#pragma once
+
+// Small operating-system services the portable code needs, one function each.
+
+namespace platform {
+
+// True when the file at `path` exists. `path` uses Windows separators ("\"),
+// relative paths are relative to the working folder.
+bool FileExists(const char* path);
+
+// Opens the native module at `path` (Windows separators). Null on failure.
+void* OpenModule(const char* path);
+// The address of export `name` in a module from OpenModule, or null.
+void* FindExport(void* module, const char* name);
+void CloseModule(void* module);
+
+// The instance handle of the module this code is linked into, as its load
+// notification reported it.
+void* ThisModuleInstance();
+
+}  // namespace platform

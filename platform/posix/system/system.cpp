@@ -1,0 +1,46 @@
+// POSIX side of platform/system.h.
+
+#include "platform/system.h"
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <string>
+
+namespace platform {
+
+namespace {
+
+std::string NativePath(const char* path) {
+  std::string native(path ? path : "");
+  for (char& c : native)
+    if (c == '\\') c = '/';
+  return native;
+}
+
+}  // namespace
+
+bool FileExists(const char* path) { return access(NativePath(path).c_str(), F_OK) == 0; }
+
+void* OpenModule(const char* path) {
+  std::string native = NativePath(path);
+  // dlopen searches the library path for bare names; a file name is meant.
+  if (native.find('/') == std::string::npos) native = "./" + native;
+  return dlopen(native.c_str(), RTLD_NOW | RTLD_LOCAL);
+}
+
+void* FindExport(void* module, const char* name) { return module ? dlsym(module, name) : nullptr; }
+
+void CloseModule(void* module) {
+  if (module) dlclose(module);
+}
+
+void* ThisModuleInstance() {
+  // The load address of the module holding this function, which is what a
+  // module instance handle is on Windows.
+  Dl_info info{};
+  if (dladdr(reinterpret_cast<void*>(&ThisModuleInstance), &info) == 0) return nullptr;
+  return info.dli_fbase;
+}
+
+}  // namespace platform

@@ -1,0 +1,66 @@
+#include "plugin/lifecycle.h"
+
+#include "bindings/message_window.h"
+#include "bridge/commands.h"
+#include "bridge/runtime.h"
+#include "host/api.h"
+#include "plugin/module_state.h"
+#include "plugin/user_messages.h"
+#include "platform/system.h"
+#include "source/configure.h"
+#include "source/thanks_source.h"
+
+namespace {
+
+enum class RuntimeStart { Started, Unavailable, Fault };
+
+// Gets and starts the version 4 runtime. A null reference on the way counts
+// as the fault a call through it would raise, so none is ever called.
+RuntimeStart StartRuntime() {
+  if (!MetaHost) return RuntimeStart::Fault;
+  if (MetaHost->GetRuntime(kRuntimeVersion, &RuntimeInfo) < 0) return RuntimeStart::Unavailable;
+  if (!RuntimeInfo) return RuntimeStart::Fault;
+  RuntimeInfo->GetRuntimeHost(&RuntimeHost);
+  if (!RuntimeHost) return RuntimeStart::Fault;
+  RuntimeHost->Start();
+  return RuntimeStart::Started;
+}
+
+template <class T>
+void ReleaseReference(T*& reference) {
+  if (reference) reference->Release();
+  reference = nullptr;
+}
+
+}  // namespace
+
+bool StartPlugin() {
+  if (!platform::FileExists(kCompanionPathA)) OBSMessageBox(nullptr, kMissingCompanionMessage, nullptr, 0);
+
+  RuntimeStart start;
+  try {
+    start = StartRuntime();
+  } catch (...) {
+    start = RuntimeStart::Fault;
+  }
+  if (start != RuntimeStart::Started) {
+    OBSMessageBox(nullptr, start == RuntimeStart::Unavailable ? kRuntimeUnavailableMessage : kRuntimeFaultMessage,
+                  nullptr, 0);
+    return false;
+  }
+
+  InitColorControl(ModuleInstance());
+  API->RegisterSourceClass(kSourceClassName, kSourceDisplayName, CreateThanksSource, ConfigureTextSource);
+  return true;
+}
+
+void StopPlugin() {
+  if (RuntimeHost) {
+    SendCommand(String(kQuitCommand));
+    RuntimeHost->Stop();
+  }
+  ReleaseReference(RuntimeInfo);
+  ReleaseReference(RuntimeHost);
+  ReleaseReference(MetaHost);
+  DestroyMessageWindows();
+}

@@ -1,0 +1,109 @@
+#include "source/thanks_source.h"
+
+#include <cstring>
+#include <mutex>
+#include <new>
+
+#include "bindings/binding_table.h"
+#include "bindings/message_window.h"
+#include "bridge/commands.h"
+#include "bridge/runtime.h"
+#include "plugin/module_state.h"
+#include "source/configure.h"
+#include "source/texture_renderer.h"
+
+namespace {
+
+String InnerId(const XElement* element) { return String(element->GetString(u"innerId", u"")); }
+
+}  // namespace
+
+ImageSource* CreateThanksSource(XElement* element) {
+  void* storage = MainAllocator->AllocateBlock(sizeof(QuilloraThanksImage));
+  if (!storage) return nullptr;
+  std::memset(storage, 0, sizeof(QuilloraThanksImage));
+  return new (storage) QuilloraThanksImage(element);
+}
+
+void QuilloraThanksImage::operator delete(void* storage) noexcept { MainAllocator->FreeBlock(storage); }
+
+QuilloraThanksImage::QuilloraThanksImage(XElement* element_) {
+  element = element_;
+  ReloadSettings();
+}
+
+QuilloraThanksImage::~QuilloraThanksImage() {
+  {
+    std::lock_guard<std::mutex> lock(SharedStateMutex());
+    MarkBindingDeleted(InnerId(element));
+  }
+  delete texture;
+  texture = nullptr;
+}
+
+void QuilloraThanksImage::ReloadSettings() {
+  std::lock_guard<std::mutex> lock(SharedStateMutex());
+  font = element->GetString(u"font", u"Arial");
+  color = static_cast<uint32_t>(element->GetInt(u"color", -1));
+  fontSize = element->GetInt(u"fontSize", 48);
+  textOpacity = static_cast<uint32_t>(element->GetInt(u"textOpacity", 100));
+  outline = element->GetInt(u"outline", 0) == 1;
+  outlineColor = static_cast<uint32_t>(element->GetInt(u"outlineColor", static_cast<int>(0xFF000000u)));
+  outlineSize = element->GetFloat(u"outlineSize", 2.0f);
+  outlineOpacity = static_cast<uint32_t>(element->GetInt(u"outlineOpacity", 100));
+  backgroundColor = static_cast<uint32_t>(element->GetInt(u"backgroundColor", static_cast<int>(0xFF000000u)));
+  backgroundOpacity = static_cast<uint32_t>(element->GetInt(u"backgroundOpacity", 0));
+  bold = element->GetInt(u"bold", 0) != 0;
+  italic = element->GetInt(u"italic", 0) != 0;
+  underline = element->GetInt(u"underline", 0) != 0;
+  baseSize.x = element->GetFloat(u"baseSizeCX", 32.0f);
+  baseSize.y = element->GetFloat(u"baseSizeCY", 32.0f);
+}
+
+void QuilloraThanksImage::PrepareFrame() {
+  // Held through the render: DisplayText and RenderPending belong to every
+  // source, and the window procedure writes the binding's text.
+  std::lock_guard<std::mutex> lock(SharedStateMutex());
+  if (element->GetInt(u"RandomColor", 0) != 0)
+    color = static_cast<uint32_t>(element->GetInt(u"RandomForeColor", -1));
+  if (const SourceBinding* binding = FindBindingByInnerId(InnerId(element))) {
+    RenderPending = binding->textChanged != 0;
+    if (binding->text.IsValid()) {
+      DisplayText = binding->text;
+      DisplayText.KillSpaces();
+    }
+  }
+  if (RenderPending) {
+    UpdateTexture(this);
+    RenderPending = 0;
+  }
+}
+
+void QuilloraThanksImage::AdvanceClock(float) {}
+
+void QuilloraThanksImage::DrawAt(const Vect2& position, const Vect2& size) {
+  if (!texture) return;
+  const float x2 = position.x + static_cast<float>(textureSize.width) * (size.x / baseSize.x);
+  const float y2 = position.y + static_cast<float>(textureSize.height) * (size.y / baseSize.y);
+  GS->DrawSprite(texture, 0xFFFFFFFFu, position.x, position.y, x2, y2);
+}
+
+Vect2 QuilloraThanksImage::QuerySize() const { return baseSize; }
+
+void QuilloraThanksImage::ActivateInScene() {
+  if (!RuntimeHost) return;
+  const BindResult binding = BindOrCreate(element);
+  if (binding.created) BuildAndSendSettings(element, binding.window);
+  SendCommand(WindowCommand(kStartCommand, binding.window));
+  MeasureBaseSize(element);
+}
+
+void QuilloraThanksImage::DeactivateInScene() {
+  if (!RuntimeHost) return;
+  win::HWND window = nullptr;
+  {
+    std::lock_guard<std::mutex> lock(SharedStateMutex());
+    if (const SourceBinding* binding = FindBindingByInnerId(InnerId(element))) window = binding->window;
+  }
+  if (window) SendCommand(WindowCommand(kStopCommand, window));
+}
