@@ -1,6 +1,7 @@
 // Textures in memory and a record of drawn sprites.
 
 #include <cstring>
+#include <utility>
 
 #include "platform/hostapi/standin_host.h"
 
