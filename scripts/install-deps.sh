@@ -14,13 +14,27 @@ if [[ "${1:-}" == "--windows" ]]; then
   packages+=(g++-mingw-w64-x86-64 wine wine64)
 fi
 
+sudo=""
+[[ $(id -u) -eq 0 ]] || sudo="sudo"
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if ((${#missing[@]})); then
-  sudo=""
-  [[ $(id -u) -eq 0 ]] || sudo="sudo"
   $sudo apt-get update -qq || true
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The Chinese locales: GBK is the system code page the stand-in window
+# system uses under a Chinese locale, and the Windows tests run in zh_CN.UTF-8.
+for loc in "zh_CN.UTF-8 UTF-8" "zh_CN.GBK GBK"; do
+  name=${loc%% *}
+  if ! locale -a 2>/dev/null | grep -qix "$(echo "$name" | sed 's/UTF-8/utf8/; s/GBK/gbk/')"; then
+    grep -qx "$loc" /etc/locale.gen 2>/dev/null || echo "$loc" | $sudo tee -a /etc/locale.gen >/dev/null
+    need_locale_gen=1
+  fi
+done
+if [[ -n "${need_locale_gen:-}" ]]; then
+  $sudo locale-gen >/dev/null
 fi
