@@ -6,7 +6,7 @@
 #include "bindings/message_window.h"
 #include "bridge/commands.h"
 #include "plugin/module_state.h"
-#include "standin_user32.h"
+#include "win32/standin_user32.h"
 #include "tests/support/plugin_fixture.h"
 
 namespace {

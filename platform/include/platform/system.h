@@ -14,6 +14,10 @@ void* OpenModule(const char* path);
 void* FindExport(void* module, const char* name);
 void CloseModule(void* module);
 
+// Sets an environment variable of this process (for the runtime's own
+// settings, which it reads when it starts).
+void SetEnvironmentValue(const char* name, const char* value);
+
 // The instance handle of the module this code is linked into, as its load
 // notification reported it.
 void* ThisModuleInstance();

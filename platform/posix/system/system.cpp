@@ -3,6 +3,7 @@
 #include "platform/system.h"
 
 #include <dlfcn.h>
+#include <stdlib.h>
 #include <unistd.h>
 
 #include <string>
@@ -34,6 +35,8 @@ void* FindExport(void* module, const char* name) { return module ? dlsym(module,
 void CloseModule(void* module) {
   if (module) dlclose(module);
 }
+
+void SetEnvironmentValue(const char* name, const char* value) { setenv(name, value, 1); }
 
 void* ThisModuleInstance() {
   // The load address of the module holding this function, which is what a

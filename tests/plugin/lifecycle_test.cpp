@@ -1,0 +1,93 @@
+// The module as the host sees it: loaded by its exports, started, stopped.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/hostapi/standin_host.h"
+#include "platform/system.h"
+#include "plugin/user_messages.h"
+#include "tests/support/plugin_module.h"
+
+namespace {
+
+using testing_support::PluginModule;
+
+const std::string kModule = std::string("plugins\\") + QT_PLUGIN_FILE_NAME;
+
+class LifecycleTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    standin::ClearMessagesAndLog();
+    standin::ClearRegisteredClasses();
+    platform::SetEnvironmentValue("STANDIN_CLR", "");
+  }
+  void TearDown() override { platform::SetEnvironmentValue("STANDIN_CLR", ""); }
+
+  static std::vector<std::u16string> Boxes() {
+    std::vector<std::u16string> texts;
+    for (const auto& box : standin::MessageBoxes()) {
+      EXPECT_FALSE(box.has_owner || box.has_caption);
+      EXPECT_EQ(box.flags, 0u);
+      texts.push_back(box.text);
+    }
+    return texts;
+  }
+};
+
+TEST_F(LifecycleTest, LoadsRegistersTheClassUnderItsOwnNameAndUnloads) {
+  const std::size_t blocks_before = standin::LiveBlocks();
+  {
+    PluginModule module(kModule);
+    ASSERT_TRUE(module.Loaded());
+    ASSERT_TRUE(module.LoadPlugin());
+    EXPECT_TRUE(Boxes().empty());
+    const auto classes = standin::RegisteredClasses();
+    ASSERT_EQ(classes.size(), 1u);
+    EXPECT_EQ(classes[0].class_name, module.Name());
+    EXPECT_EQ(classes[0].class_name, u"Quillora答谢水友插件");
+    EXPECT_EQ(classes[0].display_name, u"Quillora答谢水友");
+    EXPECT_EQ(module.Description(), u"Quillora答谢插件");
+    EXPECT_TRUE(classes[0].create && classes[0].configure);
+    module.UnloadPlugin();
+  }
+  EXPECT_EQ(standin::LiveBlocks(), blocks_before);
+}
+
+TEST_F(LifecycleTest, MissingCompanionWarnsAndStillRegisters) {
+  const auto module_path = std::filesystem::absolute(kModule).string();
+  const auto build_root = std::filesystem::current_path();
+  const auto elsewhere = std::filesystem::temp_directory_path() / "quillora-no-companion";
+  std::filesystem::create_directories(elsewhere);
+  std::filesystem::current_path(elsewhere);
+  {
+    PluginModule module(module_path);
+    ASSERT_TRUE(module.Loaded());
+    EXPECT_TRUE(module.LoadPlugin());
+    module.UnloadPlugin();
+  }
+  std::filesystem::current_path(build_root);
+  ASSERT_EQ(Boxes(), std::vector<std::u16string>{kMissingCompanionMessage});
+  EXPECT_EQ(standin::RegisteredClasses().size(), 1u);
+}
+
+TEST_F(LifecycleTest, MissingRuntimeFailsTheLoadWithItsMessage) {
+  const struct {
+    const char* installation;
+    const char16_t* message;
+  } cases[] = {{"no-runtime", kRuntimeUnavailableMessage}, {"no-metahost", kRuntimeFaultMessage}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.installation);
+    standin::ClearMessagesAndLog();
+    platform::SetEnvironmentValue("STANDIN_CLR", c.installation);
+    PluginModule module(kModule);
+    ASSERT_TRUE(module.Loaded());
+    EXPECT_FALSE(module.LoadPlugin());
+    EXPECT_EQ(Boxes(), std::vector<std::u16string>{c.message});
+    EXPECT_TRUE(standin::RegisteredClasses().empty());
+    module.UnloadPlugin();  // after a failed load: nothing to send, nothing to crash on
+    EXPECT_EQ(standin::MessageBoxes().size(), 1u);
+  }
+}
+
+}  // namespace
