@@ -1,9 +1,10 @@
 #pragma once
 
-// The stand-in companion's control exports, beside its managed entry
-// Kelvaro_Kelvaro_Command. Tests and the preview open the companion file
-// (the same module the runtime loaded) and resolve these by name; see
-// tests/support/companion_client.h for a typed wrapper.
+// The stand-in companion's exports: its managed entry Kelvaro_Kelvaro_Command
+// and the control functions that tests and the preview use to script it.
+// All have C linkage and are resolved by name from the companion file (the
+// same module the runtime loaded); companion/companion_client.h wraps them.
+// Every function may be called from any thread.
 //
 // Window numbers are the signed 32-bit numbers the plug-in sends; the
 // companion turns them back into handles by sign extension, as Win32 keeps
@@ -19,40 +20,66 @@ using CompanionCommandFn = int32_t (*)(const char16_t* command);
 // --- record of commands, in the order received -------------------------
 // Number of commands received since load or the last clear.
 using CompanionCommandCountFn = int32_t (*)();
-// Copies command `index` (0-terminated) into `out`, which holds `capacity`
-// units; returns its length, or -1 for no such command.
+// Copies command `index` into `out` (at most capacity - 1 units and a
+// terminating 0) and returns its full length, or -1 for no such command.
 using CompanionCopyCommandFn = int32_t (*)(int32_t index, char16_t* out, int32_t capacity);
 using CompanionClearRecordFn = void (*)();
+// Copies the value of settings key `key` (a "Set:" key such as
+// "thanks_string") that window `window_number` holds, as the settings line
+// carried it; returns its full length, or -1 for an unknown window or key.
+using CompanionCopySettingFn = int32_t (*)(int32_t window_number, const char* key, char16_t* out,
+                                           int32_t capacity);
 
 // --- the settings form ---------------------------------------------------
 // The answers to the next "ShowForm:" commands, used in order; when they run
 // out the answer is 0 (saved).
 using CompanionQueueFormAnswerFn = void (*)(int32_t answer);
-// A message the form sends to its window while it is open, from the
-// companion's own thread (e.g. 102 "font|Arial"). Used by the next form only.
+// A WM_COPYDATA text the next form sends to its window while it is open,
+// from the companion's own thread (e.g. 102 "font|Arial"), encoded as the
+// companion's texts are. Used by the next form only.
 using CompanionQueueFormMessageFn = void (*)(uint32_t code, const char16_t* payload);
 
 // --- messages from the companion's own thread -----------------------------
-// Queues WM_COPYDATA with `code` and `bytes` bytes of `payload` to window
-// `window_number`, sent by the companion's sender thread with SendMessageW.
+// Queues WM_COPYDATA with `code` and `bytes` bytes of `payload` (copied, sent
+// as they are) to window `window_number`.
 using CompanionSendCopyDataFn = void (*)(int32_t window_number, uint64_t code, const void* payload,
                                          uint32_t bytes);
-// Queues a plain message (e.g. the encoding switches, WM_CLOSE).
+// Queues a plain message with no arguments (the encoding switches WM_USER + 5
+// and + 6, which also switch the companion's own texts, or WM_CLOSE).
 using CompanionSendMessageFn = void (*)(int32_t window_number, uint32_t message);
 // Number of queued messages not yet handled by their window.
 using CompanionPendingSendsFn = int32_t (*)();
 
 // --- the live room ----------------------------------------------------------
-// Plays the gift script at `path` for every window that gets "start:";
-// empty or null path: no gifts. Returns 0, or the number of malformed lines
-// (each reported through the log of the window that plays it).
-using CompanionLoadGiftScriptFn = int32_t (*)(const char* path);
-// Time source of the room: when set, the companion's clock advances only by
+// The gift script (companion/README.md) that each window plays from its
+// first "start:" on; null or empty path: no gifts. Returns the number of
+// malformed lines (each also reported through the log of every window that
+// plays the script), or -1 when the file cannot be read.
+using CompanionLoadGiftScriptFn = int32_t (*)(const char* utf8_path);
+// Time source of the rooms: when set, the companion's clock advances only by
 // CompanionAdvanceClock (the preview's virtual frame clock); otherwise it is
 // the steady clock.
 using CompanionUseManualClockFn = void (*)(int32_t manual);
 using CompanionAdvanceClockFn = void (*)(uint32_t milliseconds);
-// Blocks until every event due by the current clock has been sent.
+// Returns once every message due by the current clock has been handled by
+// its window. Dispatches the calling thread's messages while it waits, so it
+// may be called from the thread that owns the windows.
 using CompanionWaitIdleFn = void (*)();
 
 }  // extern "C"
+
+// The export names, one for each type above.
+inline constexpr char kCompanionCommandExport[] = "Kelvaro_Kelvaro_Command";
+inline constexpr char kCompanionCommandCountExport[] = "Companion_CommandCount";
+inline constexpr char kCompanionCopyCommandExport[] = "Companion_CopyCommand";
+inline constexpr char kCompanionClearRecordExport[] = "Companion_ClearRecord";
+inline constexpr char kCompanionCopySettingExport[] = "Companion_CopySetting";
+inline constexpr char kCompanionQueueFormAnswerExport[] = "Companion_QueueFormAnswer";
+inline constexpr char kCompanionQueueFormMessageExport[] = "Companion_QueueFormMessage";
+inline constexpr char kCompanionSendCopyDataExport[] = "Companion_SendCopyData";
+inline constexpr char kCompanionSendMessageExport[] = "Companion_SendMessage";
+inline constexpr char kCompanionPendingSendsExport[] = "Companion_PendingSends";
+inline constexpr char kCompanionLoadGiftScriptExport[] = "Companion_LoadGiftScript";
+inline constexpr char kCompanionUseManualClockExport[] = "Companion_UseManualClock";
+inline constexpr char kCompanionAdvanceClockExport[] = "Companion_AdvanceClock";
+inline constexpr char kCompanionWaitIdleExport[] = "Companion_WaitIdle";
