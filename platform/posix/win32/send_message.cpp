@@ -1,0 +1,33 @@
+#include "last_error.h"
+#include "message_queue.h"
+
+namespace win {
+
+LRESULT SendMessageW(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  using namespace standin;
+  Guard guard(System().lock);
+  const Window* target = FindWindow(guard, window);
+  if (target == nullptr) {
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return 0;
+  }
+  ThreadQueue& self = CurrentQueue();
+  if (target->owner == &self) return CallProcedure(guard, window, message, wparam, lparam);
+
+  SentMessage sent{window, message, wparam, lparam, &self};
+  target->owner->incoming.push_back(&sent);
+  target->owner->wake.notify_all();
+  // Keep answering what others send us meanwhile, so that two threads sending
+  // to each other cannot deadlock.
+  while (!sent.done) {
+    if (self.incoming.empty()) {
+      self.wake.wait(guard);
+    } else {
+      DeliverSentMessages(guard, self);
+    }
+  }
+  if (!sent.delivered) SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+  return sent.result;
+}
+
+}  // namespace win
