@@ -254,9 +254,12 @@ TEST(CreateWindow, RefusedWindowGetsOnlyTheClosingMessagesWin32Sends) {
 
 TEST(WindowHandle, WithTheLow32BitsTopBitSetIsExactAndNeverReused) {
   ScopedClass window_class(u"TopBit", EchoProc);
-  ASSERT_TRUE(standin::SetNextWindowHandle(0x1'8000'1234));
+  HWND earlier = Create(u"TopBit");
+  // Like 0x1'8000'1234, above every handle so far, however many tests ran.
+  const uintptr_t top_bit = ((reinterpret_cast<uintptr_t>(earlier) >> 32) + 1) << 32 | 0x8000'1234;
+  ASSERT_TRUE(standin::SetNextWindowHandle(top_bit));
   HWND window = Create(u"TopBit");
-  ASSERT_EQ(reinterpret_cast<uintptr_t>(window), 0x1'8000'1234u);
+  ASSERT_EQ(reinterpret_cast<uintptr_t>(window), top_bit);
   EXPECT_EQ(SendMessageW(window, kAddOne, 7, 0), 8);
 
   // A handle cut to 32 bits, or cut and sign-extended, is another window.
@@ -264,11 +267,12 @@ TEST(WindowHandle, WithTheLow32BitsTopBitSetIsExactAndNeverReused) {
   EXPECT_FALSE(IsWindow(reinterpret_cast<HWND>(uintptr_t{0xFFFF'FFFF'8000'1234})));
   EXPECT_FALSE(PostMessageW(reinterpret_cast<HWND>(uintptr_t{0x8000'1234}), kAddOne, 0, 0));
 
-  EXPECT_FALSE(standin::SetNextWindowHandle(0x1'8000'1234));
+  EXPECT_FALSE(standin::SetNextWindowHandle(top_bit));
+  EXPECT_FALSE(standin::SetNextWindowHandle(reinterpret_cast<uintptr_t>(earlier)));
   EXPECT_TRUE(DestroyWindow(window));
   HWND next = Create(u"TopBit");
-  EXPECT_EQ(reinterpret_cast<uintptr_t>(next), 0x1'8000'1235u);
-  EXPECT_TRUE(DestroyWindow(next));
+  EXPECT_EQ(reinterpret_cast<uintptr_t>(next), top_bit + 1);
+  for (HWND live : {earlier, next}) EXPECT_TRUE(DestroyWindow(live));
 }
 
 TEST(PostedMessages, ArriveInOrderThroughEveryFilter) {
@@ -300,7 +304,9 @@ TEST(PostedMessages, ArriveInOrderThroughEveryFilter) {
 
   // A filter must be a window of this thread; a posted WM_COPYDATA would
   // leave its data pointer dangling.
-  EXPECT_EQ(GetMessageW(&msg, reinterpret_cast<HWND>(uintptr_t{0x1234}), 0, 0), -1);
+  FinishesWithin(10s, "GetMessageW with a bad filter", [&] {
+    EXPECT_EQ(GetMessageW(&msg, reinterpret_cast<HWND>(uintptr_t{0x1234}), 0, 0), -1);
+  });
   EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
   EXPECT_FALSE(PostMessageW(first, WM_COPYDATA, 0, 0));
   EXPECT_EQ(GetLastError(), standin::ERROR_MESSAGE_SYNC_ONLY);
@@ -330,6 +336,13 @@ TEST(PostedMessages, QuitComesOnceTheQueueIsEmpty) {
     EXPECT_EQ(msg.message, WM_QUIT);
     EXPECT_EQ(msg.wParam, 7u);
     EXPECT_FALSE(PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE));
+    // A WM_QUIT posted like any message passes a range filter too.
+    PostMessageW(window, kAddOne, 1, 0);
+    PostMessageW(window, WM_QUIT, 3, 0);
+    ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_USER + 100, WM_USER + 100, PM_REMOVE));
+    EXPECT_EQ(msg.message, WM_QUIT);
+    EXPECT_EQ(msg.wParam, 3u);
+    EXPECT_TRUE(PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE));
     EXPECT_TRUE(DestroyWindow(window));
   }).join();
 }
@@ -417,7 +430,7 @@ LRESULT PingProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     HWND partner = window == g_ping_windows[0] ? g_ping_windows[1].load() : g_ping_windows[0].load();
     return SendMessageW(partner, kAddOne, wparam, 0) + 100;
   }
-  return PumpedProc(window, message, wparam, lparam);
+  return EchoProc(window, message, wparam, lparam);
 }
 
 TEST(CrossThreadSend, TwoThreadsSendingToEachOtherDoNotDeadlock) {
@@ -456,7 +469,7 @@ TEST(CrossThreadSend, TwoThreadsSendingToEachOtherDoNotDeadlock) {
     }
     // Blocked in its own send, this thread still answers the partner's kAddOne.
     EXPECT_EQ(SendMessageW(g_ping_windows[1], kPing, 1, 0), 102);
-    SendMessageW(g_ping_windows[1], WM_CLOSE, 0, 0);
+    PostMessageW(g_ping_windows[1], WM_QUIT, 0, 0);  // ends the partner's loop, and so its window
     other.join();
   });
   EXPECT_EQ(their_wrong_answers, 0);

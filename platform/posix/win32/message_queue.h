@@ -11,8 +11,6 @@
 
 namespace standin {
 
-struct ThreadQueue;
-
 // A cross-thread SendMessageW waiting in the receiver's queue. It lives on
 // the sender's stack until `done`.
 struct SentMessage {
