@@ -63,7 +63,7 @@ int32_t Companion::Set(std::u16string_view line) {
   if (!parsed.window) return -1;
   Room& room = rooms_.try_emplace(*parsed.window, *parsed.window).first->second;
   if (!parsed.settings) {
-    Queue(*parsed.window, CopyDataText{kLogLine, parsed.error});
+    Queue(*parsed.window, CopyDataText{kLogLine, ErrorLogLine(parsed.error)});
     return -1;
   }
   QueueRoomActions(room.Window(), room.Apply(std::move(*parsed.settings)));

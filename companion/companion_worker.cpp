@@ -75,7 +75,7 @@ void Companion::AfterDelivery(const Outgoing& outgoing, bool delivered) {
   if (delivered) {
     failed_records_.erase(record->file);
   } else if (failed_records_.insert(record->file).second) {
-    Queue(outgoing.window, CopyDataText{kLogLine, u"cannot append to the gift record " + record->file.u16string()});
+    Queue(outgoing.window, CopyDataText{kLogLine, ErrorLogLine(u"cannot append to the gift record " + record->file.u16string())});
   }
 }
 

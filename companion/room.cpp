@@ -8,6 +8,8 @@
 
 namespace companion {
 
+std::u16string ErrorLogLine(std::u16string_view reason) { return u"error: " + std::u16string(reason); }
+
 std::u16string RecordFileName(std::u16string_view room_name) {
   std::u16string name = u"gift_record";
   if (!room_name.empty()) name += u"_";
@@ -30,7 +32,7 @@ std::vector<RoomAction> Room::Apply(RoomSettings settings) {
   if (settings.no_thanks_string != settings_.no_thanks_string) display_.IdleLineChanged();
   settings_ = std::move(settings);
   if (settings_.is_save_record == 1 && settings_.save_folder.empty())
-    Log(u"is_save_record is 1 but save_folder is empty: gifts are not recorded", actions);
+    Log(ErrorLogLine(u"is_save_record is 1 but save_folder is empty: gifts are not recorded"), actions);
   return actions;
 }
 
@@ -43,7 +45,7 @@ std::vector<RoomAction> Room::Start(int64_t clock_ms, std::shared_ptr<const Gift
     if (!script_) {
       Log(u"no gift script: the room stays quiet", actions);
     } else {
-      for (const std::u16string& error : script_->errors) Log(error, actions);
+      for (const std::u16string& error : script_->errors) Log(ErrorLogLine(error), actions);
       Log(u"playing " + script_->name + u": " + Ascii(std::to_string(script_->events.size())) + u" gifts",
           actions);
     }

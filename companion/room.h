@@ -36,6 +36,10 @@ struct RecordLine {
 };
 using RoomAction = std::variant<RoomMessage, RecordLine>;
 
+// A log line that reports a fault, "error: " and the reason, so that the
+// host log tells faults from news.
+std::u16string ErrorLogLine(std::u16string_view reason);
+
 // The file in save_folder that a room's gifts are appended to. Characters
 // that could leave the folder or are not allowed in file names become '_'.
 std::u16string RecordFileName(std::u16string_view room_name);

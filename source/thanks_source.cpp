@@ -27,7 +27,10 @@ ImageSource* CreateThanksSource(XElement* element) {
 
 void QuilloraThanksImage::operator delete(void* storage) noexcept { MainAllocator->FreeBlock(storage); }
 
-QuilloraThanksImage::QuilloraThanksImage(XElement* element_) {
+// The storage was zero-filled, but a constructor may not rely on that: the
+// compiler treats stores before the object's lifetime as dead. Every field
+// that ReloadSettings does not set is set here.
+QuilloraThanksImage::QuilloraThanksImage(XElement* element_) : textureSize{0, 0}, texture(nullptr), outline(false) {
   element = element_;
   ReloadSettings();
 }

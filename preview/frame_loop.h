@@ -1,0 +1,22 @@
+#pragma once
+
+// The host's frames on a virtual 60 fps clock that also drives the
+// companion's rooms: messages, refresh, draw, and the composed picture of
+// the frames that are kept.
+
+#include <vector>
+
+#include "companion/companion_client.h"
+#include "contact_sheet.h"
+#include "image.h"
+#include "scene.h"
+
+inline constexpr uint32_t kSceneBackground = 0x1E2430FF;  // RGBA
+
+// Milliseconds from the first frame to frame `index`.
+int64_t FrameTimeMs(int index);
+
+// Plays `frames` frames of `sources` onto a `width` × `height` canvas, adds
+// the sampled ones to `sheet` and returns the last one.
+Image PlayFrames(std::vector<SceneSource>& sources, const CompanionClient& companion, int frames, int width,
+                 int height, ContactSheet& sheet);

@@ -1,0 +1,64 @@
+#include "options.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string_view>
+
+const char kPreviewUsage[] =
+    "usage: preview [--script FILE] [--settings FILE] [--canvas WxH] [--frames N] [--out DIR]\n"
+    "  --script FILE    gift script the rooms play (default: demo_gifts.txt beside the program)\n"
+    "  --settings FILE  scene settings, read and written back like the host's (default: scene.txt\n"
+    "                   beside the program)\n"
+    "  --canvas WxH     scene size in pixels (default 1280x720)\n"
+    "  --frames N       frames to play at 60 per second (default 2160, 36 s)\n"
+    "  --out DIR        where final.png, strip.png and host.log go (default: preview-out)\n";
+
+namespace {
+
+bool ParsePositive(std::string_view text, int* value) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), *value);
+  return error == std::errc() && end == text.data() + text.size() && *value > 0;
+}
+
+bool ParseSize(std::string_view text, int* width, int* height) {
+  const std::size_t x = text.find('x');
+  return x != std::string_view::npos && ParsePositive(text.substr(0, x), width) &&
+         ParsePositive(text.substr(x + 1), height) && *width <= 8192 && *height <= 8192;
+}
+
+}  // namespace
+
+std::optional<PreviewOptions> ParseOptions(int argc, char** argv, std::string* error) {
+  PreviewOptions options;
+  error->clear();
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view option = argv[i];
+    if (option == "--help" || option == "-h") return std::nullopt;
+    constexpr std::string_view kOptions[] = {"--script", "--settings", "--out", "--frames", "--canvas"};
+    if (std::find(std::begin(kOptions), std::end(kOptions), option) == std::end(kOptions)) {
+      *error = "unknown option: " + std::string(option);
+      return std::nullopt;
+    }
+    if (i + 1 >= argc) {
+      *error = "missing value for " + std::string(option);
+      return std::nullopt;
+    }
+    const std::string_view value = argv[++i];
+    bool ok = true;
+    if (option == "--script")
+      options.script = value;
+    else if (option == "--settings")
+      options.settings = value;
+    else if (option == "--out")
+      options.out = value;
+    else if (option == "--frames")
+      ok = ParsePositive(value, &options.frames);
+    else
+      ok = ParseSize(value, &options.canvas_width, &options.canvas_height);
+    if (!ok) {
+      *error = "bad option: " + std::string(option) + " " + std::string(value);
+      return std::nullopt;
+    }
+  }
+  return options;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+// The preview's command line.
+
+#include <optional>
+#include <string>
+
+struct PreviewOptions {
+  std::string script;    // empty: demo_gifts.txt beside the program
+  std::string settings;  // empty: scene.txt beside the program; written back at the end
+  int canvas_width = 1280;
+  int canvas_height = 720;
+  int frames = 36 * 60;  // the demo script's half minute and the last line's show time
+  std::string out = "preview-out";  // in the working folder
+  int strip_frames = 12;
+};
+
+// The options, or nothing (and *error says why) for a bad command line.
+// "--help" gives nothing with an empty *error.
+std::optional<PreviewOptions> ParseOptions(int argc, char** argv, std::string* error);
+
+extern const char kPreviewUsage[];
