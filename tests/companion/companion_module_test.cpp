@@ -223,7 +223,7 @@ TEST_F(CompanionModuleTest, KeepsEachWindowsSettingsAndReportsABadLineToItsWindo
   client.WaitIdle();
   const std::vector<Received> received = Take();
   ASSERT_EQ(received.size(), 1u);
-  EXPECT_EQ(Texts(received, 200).at(0).substr(0, 4), u"Set:");
+  EXPECT_EQ(Texts(received, 200).at(0).substr(0, 11), u"error: Set:");
   EXPECT_EQ(client.Setting(first, "thanks_string"), u"谢谢$sender$");  // kept
 }
 

@@ -83,7 +83,7 @@ TEST(Room, ScriptErrorsAreLoggedOnceAtTheFirstStart) {
   Room room(5);
   const Lines first = Messages(room.Start(0, Script("1 a b\n2 a b 1 1\n")));
   ASSERT_EQ(first.size(), 2u);
-  EXPECT_TRUE(first[0].starts_with(u"200 s.txt:1: expected 5 fields"));
+  EXPECT_TRUE(first[0].starts_with(u"200 error: s.txt:1: expected 5 fields"));
   room.Stop(1);
   EXPECT_TRUE(room.Start(2, Script("")).empty());
   EXPECT_EQ(Messages(Room(6).Start(0, nullptr)), (Lines{u"200 no gift script: the room stays quiet"}));
@@ -130,7 +130,7 @@ TEST(Room, EveryGiftIsRecordedInAFileInsideTheFolder) {
   EXPECT_FALSE(AppendRecordLine(folder / "gift_record.txt", "x\n"));  // the folder is gone
   settings.save_folder.clear();
   EXPECT_EQ(Messages(room.Apply(settings)),
-            (Lines{u"200 is_save_record is 1 but save_folder is empty: gifts are not recorded"}));
+            (Lines{u"200 error: is_save_record is 1 but save_folder is empty: gifts are not recorded"}));
 }
 
 TEST(Room, ANewIdleLineShowsAtOnce) {
