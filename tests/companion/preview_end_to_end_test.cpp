@@ -1,0 +1,133 @@
+// The preview run as a user runs it, on a short script: its last frame must
+// show the last thanks line as the plug-in itself renders it, and the host's
+// records must hold no fault.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "companion/companion_client.h"
+#include "image.h"
+#include "platform/gdiplus_flat.h"
+#include "platform/gdiplus_lock.h"
+#include "platform/hostapi/standin_host.h"
+#include "platform/system.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr uint32_t kSceneBackground = 0x1E2430FF;
+constexpr int kSourceX = 100, kSourceY = 50;
+const std::u16string kLastLine = u"感谢阿飞赠送的10个鲜花";
+
+const char kSceneData[] =
+    "        font = \"WenQuanYi Zen Hei\"\n"
+    "        fontSize = 40\n"
+    "        show_second = 1\n"
+    "        delay_show_second = 0\n";
+
+std::string Read(const fs::path& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The line as the plug-in renders it into its texture for a source with the
+// scene's settings: the texture's pixels as an RGBA image.
+Image RenderThroughTheSource(const std::u16string& line) {
+  using LoadFn = bool (*)();
+  void* plugin = platform::OpenModule("plugins/" QT_PLUGIN_FILE_NAME);
+  const auto load = reinterpret_cast<LoadFn>(platform::FindExport(plugin, "LoadPlugin"));
+  const auto unload = reinterpret_cast<LoadFn>(platform::FindExport(plugin, "UnloadPlugin"));
+  CompanionClient companion(".\\plugins\\QuilloraThanks\\Kelvaro.dll");
+  EXPECT_TRUE(plugin && load && unload && companion.ok());
+  if (!plugin || !load || !unload || !companion.ok()) return {};
+  companion.UseManualClock(true);
+  companion.LoadGiftScript("");
+  EXPECT_TRUE(load());
+
+  standin::SettingsElement data(u"data");
+  data.SetString(u"font", u"WenQuanYi Zen Hei");
+  data.SetInt(u"fontSize", 40);
+  data.SetInt(u"is_no_thanks", 0);
+  ImageSource* source = standin::RegisteredClasses().at(0).create(&data);
+  source->ActivateInScene();
+  const int32_t window = std::stoi(standin::ToUtf8(data.GetString(u"innerId", u"0")));
+  const std::u16string payload = line + u'\0';
+  companion.SendCopyData(window, 1, payload.data(), uint32_t(payload.size() * 2));
+  companion.WaitIdle();
+  source->PrepareFrame();
+  source->DrawAt(Vect2(0, 0), source->QuerySize());
+  const auto sprites = standin::HostGraphics().TakeSprites();
+  Image texture;
+  if (!sprites.empty()) {
+    const auto* memory = dynamic_cast<const standin::MemoryTexture*>(sprites.back().texture);
+    texture = Image(int(memory->Width()), int(memory->Height()), 0);
+    DrawSprite(texture, BgraView{memory->Pixels().data(), texture.width, texture.height}, 0xFFFFFFFF, 0, 0,
+               float(texture.width), float(texture.height));
+  }
+  source->DeactivateInScene();
+  delete source;
+  unload();
+  platform::CloseModule(plugin);
+  return texture;
+}
+
+TEST(PreviewEndToEnd, TheLastFrameShowsTheLastThanksLine) {
+  const fs::path folder = fs::temp_directory_path() / "preview_end_to_end";
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  std::ofstream(folder / "gifts.txt") << "0.3 小明 火箭 2 500\n0.9 阿飞 鲜花 10 2\n";
+  std::ofstream(folder / "scene.txt") << "scene {\n  sources {\n    thanks {\n"
+                                         "      class = \"Quillora答谢水友插件\"\n      x = "
+                                      << kSourceX << "\n      y = " << kSourceY << "\n      data {\n"
+                                      << kSceneData << "      }\n    }\n  }\n}\n";
+  const std::string command = std::string("\"") + QT_PREVIEW_FILE + "\" --script \"" +
+                              (folder / "gifts.txt").string() + "\" --settings \"" +
+                              (folder / "scene.txt").string() + "\" --canvas 800x200 --frames 90 --out \"" +
+                              (folder / "out").string() + "\" >\"" + (folder / "stdout.txt").string() +
+                              "\" 2>\"" + (folder / "stderr.txt").string() + "\"";
+  ASSERT_EQ(std::system(command.c_str()), 0) << Read(folder / "stderr.txt");
+
+  // No fault on the way: no message box, no warning, no companion error.
+  const std::string log = Read(folder / "out" / "host.log");
+  EXPECT_NE(log.find("playing "), std::string::npos) << log;
+  EXPECT_EQ(log.find("warning:"), std::string::npos) << log;
+  EXPECT_EQ(log.find("error:"), std::string::npos) << log;
+  EXPECT_EQ(Read(folder / "stderr.txt").find("[message box]"), std::string::npos);
+  // The settings were written back with the source's id and size.
+  EXPECT_NE(Read(folder / "scene.txt").find("innerId"), std::string::npos);
+
+  Image final_frame;
+  std::string error;
+  ASSERT_TRUE(ReadPng((folder / "out" / "final.png").string(), &final_frame, &error)) << error;
+  ASSERT_EQ(final_frame.width, 800);
+  const InkBox shown = FindInk(final_frame, kSceneBackground, 48);
+
+  uintptr_t token = 0;
+  {
+    platform::GdiplusGuard guard;
+    const GdiplusStartupInput input{1, nullptr, 0, 0};
+    ASSERT_EQ(GdiplusStartup(&token, &input, nullptr), 0);
+  }
+  const Image rendered = RenderThroughTheSource(kLastLine);
+  {
+    platform::GdiplusGuard guard;
+    GdiplusShutdown(token);
+  }
+  const InkBox expected = FindInk(rendered, 0x00000000, 96);
+  ASSERT_GT(expected.width, 100);
+  // The same line, drawn at the source's place at its own size.
+  EXPECT_NEAR(shown.width, expected.width, 3);
+  EXPECT_NEAR(shown.height, expected.height, 3);
+  EXPECT_NEAR(shown.x, kSourceX + expected.x, 2);
+  EXPECT_NEAR(shown.y, kSourceY + expected.y, 2);
+  fs::remove_all(folder);
+}
+
+}  // namespace
