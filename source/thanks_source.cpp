@@ -30,7 +30,7 @@ void QuilloraThanksImage::operator delete(void* storage) noexcept { MainAllocato
 // The storage was zero-filled, but a constructor may not rely on that: the
 // compiler treats stores before the object's lifetime as dead. Every field
 // that ReloadSettings does not set is set here.
-QuilloraThanksImage::QuilloraThanksImage(XElement* element_) : textureSize{0, 0}, texture(nullptr), outline(false) {
+QuilloraThanksImage::QuilloraThanksImage(XElement* element_) : textureSize{0, 0}, texture(nullptr) {
   element = element_;
   ReloadSettings();
 }
