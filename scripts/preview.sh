@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the default preset if needed and runs the preview with its default
+# Sets up a fresh machine if needed, builds the default preset and runs the preview with its default
 # options from the build folder; prints where the pictures are.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh
 build=build/default
 [[ -f $build/CMakeCache.txt ]] || cmake --preset default >/dev/null
 cmake --build --preset default --target preview

@@ -1,0 +1,190 @@
+// Whole sessions of the module with the stand-in companion: load, bind,
+// messages, render, unload — and nothing left behind.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "bindings/window_proc.h"
+#include "companion/companion_client.h"
+#include "platform/hostapi/standin_host.h"
+#include "platform/system.h"
+#include "platform/win32.h"
+#include "tests/support/plugin_module.h"
+
+namespace {
+
+using testing_support::PluginModule;
+
+const std::string kModule = std::string("plugins\\") + QT_PLUGIN_FILE_NAME;
+const std::string kCompanion = "plugins\\QuilloraThanks\\Kelvaro.dll";
+
+void Pump() {
+  win::MSG msg;
+  while (win::PeekMessageW(&msg, nullptr, 0, 0, win::PM_REMOVE)) win::DispatchMessageW(&msg);
+}
+
+int32_t WindowNumberOf(XElement& data) { return String(data.GetString(u"innerId", u"")).ToInt(10); }
+
+win::HWND HandleOf(int32_t number) { return reinterpret_cast<win::HWND>(static_cast<intptr_t>(number)); }
+
+void SendLine(const CompanionClient& companion, int32_t window, const std::u16string& line) {
+  companion.SendCopyData(window, TextUpdate, line.c_str(), static_cast<uint32_t>((line.size() + 1) * 2));
+}
+
+// One loaded module and the host's view of its source class.
+class Session {
+ public:
+  Session() : module_(kModule) {
+    standin::ClearRegisteredClasses();
+    loaded_ = module_.Loaded() && module_.LoadPlugin();
+    if (loaded_) source_class_ = standin::RegisteredClasses().at(0);
+  }
+  ~Session() {
+    if (module_.Loaded()) module_.UnloadPlugin();
+  }
+  bool loaded() const { return loaded_; }
+  ImageSource* Create(XElement& data) const { return source_class_.create(&data); }
+  bool Configure(XElement& element) const { return source_class_.configure(&element, false); }
+
+ private:
+  PluginModule module_;
+  bool loaded_ = false;
+  standin::RegisteredClass source_class_;
+};
+
+class SessionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    standin::ClearMessagesAndLog();
+    platform::SetEnvironmentValue("STANDIN_CLR", "");
+    ASSERT_TRUE(companion.ok());
+    companion.ClearRecord();
+  }
+  // Held open by the test, so that its record outlives each module session.
+  CompanionClient companion{kCompanion};
+};
+
+TEST_F(SessionTest, UnloadAfterAFailedLoadSendsNothing) {
+  platform::SetEnvironmentValue("STANDIN_CLR", "no-runtime");
+  { Session session; EXPECT_FALSE(session.loaded()); }
+  platform::SetEnvironmentValue("STANDIN_CLR", "");
+  EXPECT_TRUE(companion.Commands().empty());
+
+  { Session session; ASSERT_TRUE(session.loaded()); }
+  EXPECT_EQ(companion.Commands(), std::vector<std::u16string>{u"quit"});
+}
+
+TEST_F(SessionTest, SessionLeavesNoBlockNoWindowAndNoError) {
+  const std::size_t blocks = standin::LiveBlocks();
+  std::vector<win::HWND> windows;
+  {
+    Session session;
+    ASSERT_TRUE(session.loaded());
+    standin::SettingsElement element(u"source");
+    companion.QueueFormAnswer(0);
+    companion.QueueFormMessage(SetIntSetting, u"fontSize|40");
+    ASSERT_TRUE(session.Configure(element));
+    XElement& data = *element.GetElement(u"data");
+    EXPECT_EQ(data.GetInt(u"fontSize"), 40) << "the form's write reached the element";
+    EXPECT_EQ(element.GetFloat(u"cx"), data.GetFloat(u"baseSizeCX"));
+
+    std::unique_ptr<ImageSource> source(session.Create(data));
+    source->ActivateInScene();
+    const int32_t window = WindowNumberOf(data);
+    windows.push_back(HandleOf(window));
+    SendLine(companion, window, u"感谢小明赠送的2个火箭");
+    companion.WaitIdle();
+    source->PrepareFrame();
+    source->DrawAt(Vect2(0, 0), source->QuerySize());
+    EXPECT_EQ(standin::HostGraphics().TakeSprites().size(), 1u);
+    source->DeactivateInScene();
+    source.reset();
+  }
+  for (win::HWND window : windows) EXPECT_FALSE(win::IsWindow(window)) << "window outlived the module";
+  EXPECT_EQ(standin::LiveBlocks(), blocks);
+  EXPECT_TRUE(standin::MessageBoxes().empty());
+  for (const auto& line : standin::LogLines()) EXPECT_NE(line.kind, standin::LogKind::Warning);
+}
+
+TEST_F(SessionTest, RepeatedLoadBindMessageUnloadLeavesNothing) {
+  const std::size_t blocks = standin::LiveBlocks();
+  for (int round = 0; round < 1000; ++round) {
+    win::HWND window = nullptr;
+    {
+      Session session;
+      ASSERT_TRUE(session.loaded());
+      standin::SettingsElement data(u"data");
+      std::unique_ptr<ImageSource> source(session.Create(data));
+      source->ActivateInScene();
+      window = HandleOf(WindowNumberOf(data));
+      const win::COPYDATASTRUCT copy{TextUpdate, 4, const_cast<char16_t*>(u"x")};
+      win::SendMessageW(window, win::WM_COPYDATA, 0, reinterpret_cast<win::LPARAM>(&copy));
+      source->PrepareFrame();
+    }
+    ASSERT_FALSE(win::IsWindow(window)) << "round " << round;
+    ASSERT_EQ(standin::LiveBlocks(), blocks) << "round " << round;
+  }
+}
+
+TEST_F(SessionTest, BusyRoomWhileSourcesComeAndGo) {
+  const std::size_t blocks = standin::LiveBlocks();
+  {
+    Session session;
+    ASSERT_TRUE(session.loaded());
+    std::vector<std::unique_ptr<standin::SettingsElement>> elements;
+    std::vector<std::unique_ptr<ImageSource>> sources;
+    std::mutex windows_mutex;
+    std::vector<int32_t> windows;
+    auto add_source = [&] {
+      elements.push_back(std::make_unique<standin::SettingsElement>(u"data"));
+      sources.emplace_back(session.Create(*elements.back()));
+      sources.back()->ActivateInScene();
+      std::lock_guard<std::mutex> lock(windows_mutex);
+      windows.push_back(WindowNumberOf(*elements.back()));
+    };
+    add_source();
+    add_source();
+
+    // 100 lines a second, spread over the live windows, for three seconds.
+    std::atomic<bool> done{false};
+    std::thread room([&] {
+      for (int i = 0; i < 300; ++i) {
+        int32_t window;
+        {
+          std::lock_guard<std::mutex> lock(windows_mutex);
+          window = windows[static_cast<std::size_t>(i) % windows.size()];
+        }
+        SendLine(companion, window, u"感谢观众" + std::u16string(1, static_cast<char16_t>(u'0' + i % 10)) +
+                                        u"赠送的1个荧光棒");
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      }
+      done = true;
+    });
+    for (int frame = 0; !done; ++frame) {
+      Pump();
+      if (frame % 40 == 20) add_source();
+      if (frame % 40 == 39 && sources.size() > 2) {
+        sources.front()->DeactivateInScene();
+        sources.erase(sources.begin());  // its window keeps receiving lines
+      }
+      for (auto& source : sources) {
+        source->PrepareFrame();
+        source->DrawAt(Vect2(0, 0), source->QuerySize());
+      }
+      standin::HostGraphics().TakeSprites();
+      std::this_thread::sleep_for(std::chrono::milliseconds(16));
+    }
+    room.join();
+    companion.WaitIdle();
+    for (auto& source : sources) source->DeactivateInScene();
+    sources.clear();
+  }
+  EXPECT_EQ(standin::LiveBlocks(), blocks);
+  EXPECT_TRUE(standin::MessageBoxes().empty());
+}
+
+}  // namespace
