@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "host/api.h"
+#include "text/utf.h"
 #include "hostapi_export.h"
 
 namespace standin {
@@ -155,7 +156,7 @@ class HOSTAPI_EXPORT MemoryGraphicsSystem : public GraphicsSystem {
 HOSTAPI_EXPORT MemoryGraphicsSystem& HostGraphics();
 
 // --- text --------------------------------------------------------------------
-HOSTAPI_EXPORT std::string ToUtf8(const std::u16string& text);
-HOSTAPI_EXPORT std::u16string FromUtf8(const std::string& text);
+inline std::string ToUtf8(const std::u16string& utf16) { return text::ToUtf8(utf16); }
+inline std::u16string FromUtf8(const std::string& utf8) { return text::FromUtf8(utf8); }
 
 }  // namespace standin
