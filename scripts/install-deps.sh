@@ -38,3 +38,13 @@ done
 if [[ -n "${need_locale_gen:-}" ]]; then
   $sudo locale-gen >/dev/null
 fi
+
+# Chinese faces fall back to WenQuanYi (see the conf file), then the font
+# cache is brought up to date: GDI+'s shutdown can abort in fontconfig's
+# cleanup when the cache is stale. fc-cache only rescans what changed.
+aliases_src="$(dirname "$0")/../platform/posix/fonts/65-cjk-face-aliases.conf"
+aliases_dst=/etc/fonts/conf.d/65-quillora-cjk-face-aliases.conf
+if ! cmp -s "$aliases_src" "$aliases_dst"; then
+  $sudo install -m 644 "$aliases_src" "$aliases_dst"
+fi
+$sudo fc-cache

@@ -34,6 +34,11 @@ struct GpRectF {
   REAL Height;
 };
 
+struct GpPointF {
+  REAL X;
+  REAL Y;
+};
+
 struct GpRect {
   int X;
   int Y;
@@ -86,8 +91,11 @@ GpStatus GdipCreateFontFromDC(win::HDC dc, GpFont** font);
 GpStatus GdipGetFamily(GpFont* font, GpFontFamily** family);
 GpStatus GdipGetFontSize(GpFont* font, REAL* size);
 GpStatus GdipGetFontStyle(GpFont* font, int* style);
+GpStatus GdipGetFontUnit(GpFont* font, int* unit);
+GpStatus GdipCreateFont(const GpFontFamily* family, REAL em_size, int style, int unit, GpFont** font);
 GpStatus GdipDeleteFont(GpFont* font);
 GpStatus GdipDeleteFontFamily(GpFontFamily* family);
+GpStatus GdipGetFamilyName(const GpFontFamily* family, char16_t name[32], uint16_t language);
 GpStatus GdipCreateFontFamilyFromName(const char16_t* name, void* collection, GpFontFamily** family);
 GpStatus GdipGetEmHeight(const GpFontFamily* family, int style, uint16_t* em_height);
 GpStatus GdipGetCellAscent(const GpFontFamily* family, int style, uint16_t* ascent);

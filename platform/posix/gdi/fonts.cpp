@@ -1,0 +1,54 @@
+// GDI fonts of the stand-in: a font is its LOGFONTW; GDI+ realises it.
+
+#include <algorithm>
+#include <cstring>
+
+#include "gdi/face_name.h"
+#include "gdi/gdi_objects.h"
+#include "platform/gdiplus_lock.h"
+
+namespace win {
+namespace {
+
+LOGFONTA Narrow(const LOGFONTW& wide) {
+  LOGFONTA narrow{};
+  narrow.lfHeight = wide.lfHeight;
+  narrow.lfWidth = wide.lfWidth;
+  narrow.lfEscapement = wide.lfEscapement;
+  narrow.lfOrientation = wide.lfOrientation;
+  narrow.lfWeight = wide.lfWeight;
+  narrow.lfItalic = wide.lfItalic;
+  narrow.lfUnderline = wide.lfUnderline;
+  narrow.lfStrikeOut = wide.lfStrikeOut;
+  narrow.lfCharSet = wide.lfCharSet;
+  narrow.lfOutPrecision = wide.lfOutPrecision;
+  narrow.lfClipPrecision = wide.lfClipPrecision;
+  narrow.lfQuality = wide.lfQuality;
+  narrow.lfPitchAndFamily = wide.lfPitchAndFamily;
+  gdi::NarrowFaceName(wide.lfFaceName, narrow.lfFaceName);
+  return narrow;
+}
+
+}  // namespace
+
+HFONT CreateFontIndirectW(const LOGFONTW* font) {
+  if (!font) return nullptr;
+  platform::GdiplusGuard guard;
+  return static_cast<HFONT>(gdi::AddObject(std::make_unique<gdi::FontObject>(*font)));
+}
+
+// Fonts only: other objects give 0. As in Win32, a null `out` asks for the
+// size, and a smaller buffer receives the first `size` bytes.
+int GetObjectA(HGDIOBJ object, int size, void* out) {
+  platform::GdiplusGuard guard;
+  auto* font = dynamic_cast<gdi::FontObject*>(gdi::FindObject(object));
+  if (!font) return 0;
+  if (!out) return sizeof(LOGFONTA);
+  if (size <= 0) return 0;
+  const LOGFONTA narrow = Narrow(font->logfont);
+  const int copied = std::min<int>(size, sizeof narrow);
+  std::memcpy(out, &narrow, copied);
+  return copied;
+}
+
+}  // namespace win

@@ -1,0 +1,67 @@
+// The base size of a source: the hint text's bounds in the source's font.
+
+#include "host/api.h"
+#include "platform/gdiplus_flat.h"
+#include "platform/gdiplus_lock.h"
+#include "platform/win32.h"
+#include "plugin/module_state.h"
+#include "source/configure.h"
+#include "source/font_description.h"
+#include "source/gdi_owners.h"
+#include "source/text_layout_format.h"
+
+namespace {
+
+constexpr const char16_t* kFontNotFoundKey = u"Sources.TextSource.FontNotFound";
+// For a host without that text.
+constexpr const char16_t* kFontNotFoundFallback = u"找不到字体“$1”。";
+
+// The bounds of DefaultHintText in `description`'s font, or false when GDI+
+// has no such font.
+bool MeasureHintText(const win::LOGFONTW& description, GpRectF* bounds) {
+  platform::GdiplusGuard gdiplus;
+  const OwnedDC dc(win::CreateCompatibleDC(nullptr));
+  GpFont* created = nullptr;
+  GdipCreateFontFromLogfontW(dc.get(), &description, &created);
+  const OwnedFont font(created);
+  if (!font) return false;
+  GpGraphics* graphics = nullptr;
+  GdipCreateFromHDC(dc.get(), &graphics);
+  const OwnedGraphics measuring(graphics);
+  const OwnedFormat format = CreateTextLayoutFormat();
+  const GpRectF unbounded{0, 0, 0, 0};
+  GdipMeasureString(measuring.get(), DefaultHintText.Array(), -1, font.get(), &unbounded, format.get(), bounds, nullptr,
+                    nullptr);
+  return true;
+}
+
+// Shown without holding the GDI+ lock: the message box waits for the user.
+void ReportFontNotFound(const String& face) {
+  const char16_t* localised = locale ? locale->LookupString(kFontNotFoundKey) : nullptr;
+  const bool has_text = localised && String(localised) != String(kFontNotFoundKey);
+  String text(has_text ? localised : kFontNotFoundFallback);
+  text.FindReplace(u"$1", face.c_str());
+  OBSMessageBox(nullptr, text.c_str(), nullptr, 0);
+}
+
+}  // namespace
+
+void MeasureBaseSize(XElement* element) {
+  if (!element) return;
+  const String face(element->GetString(u"font", u"Arial"));
+  const int size = element->GetInt(u"fontSize", 48);
+
+  // Underline plays no part in the size.
+  const win::LOGFONTW description =
+      DescribeTextFont(face.IsValid() ? face.Array() : u"Arial", size, element->GetInt(u"bold", 0) != 0,
+                       element->GetInt(u"italic", 0) != 0, false);
+
+  GpRectF bounds{0, 0, 0, 0};
+  if (!MeasureHintText(description, &bounds)) {
+    ReportFontNotFound(face);
+    return;
+  }
+  const float height = static_cast<float>(size) > bounds.Height ? static_cast<float>(size) : bounds.Height;
+  element->SetFloat(u"baseSizeCX", bounds.Width > 32.0f ? bounds.Width : 32.0f);
+  element->SetFloat(u"baseSizeCY", height > 32.0f ? height : 32.0f);
+}
