@@ -1,5 +1,7 @@
 // The base size of a source: the hint text's bounds in the source's font.
 
+#include <mutex>
+
 #include "host/api.h"
 #include "platform/gdiplus_flat.h"
 #include "platform/gdiplus_lock.h"
@@ -48,13 +50,17 @@ void ReportFontNotFound(const String& face) {
 
 void MeasureBaseSize(XElement* element) {
   if (!element) return;
-  const String face(element->GetString(u"font", u"Arial"));
-  const int size = element->GetInt(u"fontSize", 48);
-
-  // Underline plays no part in the size.
-  const win::LOGFONTW description =
-      DescribeTextFont(face.IsValid() ? face.Array() : u"Arial", size, element->GetInt(u"bold", 0) != 0,
-                       element->GetInt(u"italic", 0) != 0, false);
+  String face;
+  int size = 0;
+  win::LOGFONTW description;
+  {
+    std::lock_guard<std::mutex> lock(SharedStateMutex());
+    face = element->GetString(u"font", u"Arial");
+    size = element->GetInt(u"fontSize", 48);
+    // Underline plays no part in the size.
+    description = DescribeTextFont(face.IsValid() ? face.Array() : u"Arial", size, element->GetInt(u"bold", 0) != 0,
+                                   element->GetInt(u"italic", 0) != 0, false);
+  }
 
   GpRectF bounds{0, 0, 0, 0};
   if (!MeasureHintText(description, &bounds)) {
@@ -62,6 +68,7 @@ void MeasureBaseSize(XElement* element) {
     return;
   }
   const float height = static_cast<float>(size) > bounds.Height ? static_cast<float>(size) : bounds.Height;
+  std::lock_guard<std::mutex> lock(SharedStateMutex());
   element->SetFloat(u"baseSizeCX", bounds.Width > 32.0f ? bounds.Width : 32.0f);
   element->SetFloat(u"baseSizeCY", height > 32.0f ? height : 32.0f);
 }

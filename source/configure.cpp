@@ -1,9 +1,12 @@
 #include "source/configure.h"
 
+#include <mutex>
+
 #include "bindings/message_window.h"
 #include "bridge/commands.h"
 #include "bridge/runtime.h"
 #include "host/api.h"
+#include "plugin/module_state.h"
 
 namespace {
 
@@ -34,6 +37,7 @@ bool ConfigureTextSource(XElement* element, bool) {
     return false;
   }
   MeasureBaseSize(data);
+  std::lock_guard<std::mutex> lock(SharedStateMutex());
   element->SetFloat(u"cx", data->GetFloat(u"baseSizeCX", 0.0f));
   element->SetFloat(u"cy", data->GetFloat(u"baseSizeCY", 0.0f));
   return true;
