@@ -8,7 +8,6 @@
 #include "bindings/using_ascii.h"
 #include "bindings/window_proc.h"
 #include "plugin/module_state.h"
-#include "win32/standin_user32.h"
 #include "tests/support/plugin_fixture.h"
 
 namespace {

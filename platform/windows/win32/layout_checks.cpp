@@ -1,0 +1,92 @@
+// The adapters hand our structures and constants straight to user32 and
+// gdi32, so they must be the real ones bit for bit. Our constants are read
+// before <windows.h> turns their names into macros.
+
+#include <cstddef>
+
+#include "platform/win32.h"
+
+namespace ours {
+
+constexpr win::UINT kMessages[] = {win::WM_DESTROY, win::WM_CLOSE, win::WM_QUIT, win::WM_COPYDATA, win::WM_USER};
+constexpr win::UINT kClassStyles[] = {win::CS_VREDRAW, win::CS_HREDRAW};
+constexpr win::DWORD kWindowStyles[] = {win::WS_OVERLAPPEDWINDOW, win::WS_HSCROLL, win::WS_VSCROLL};
+constexpr int kUseDefault = win::CW_USEDEFAULT;
+constexpr win::UINT kPeek[] = {win::PM_NOREMOVE, win::PM_REMOVE};
+constexpr win::UINT kAnsiCodePage = win::CP_ACP;
+constexpr int kBlackBrush = win::BLACK_BRUSH;
+constexpr win::DWORD kErrors[] = {win::ERROR_CLASS_ALREADY_EXISTS, win::ERROR_INVALID_WINDOW_HANDLE};
+
+}  // namespace ours
+
+#include <windows.h>
+
+#define SAME_FIELD(ours, real, field)                                                       \
+  static_assert(offsetof(win::ours, field) == offsetof(::real, field), #ours "." #field); \
+  static_assert(sizeof(win::ours::field) == sizeof(::real::field), #ours "." #field)
+
+#define SAME_SIZE(ours, real) static_assert(sizeof(win::ours) == sizeof(::real), #ours)
+
+SAME_SIZE(WNDCLASSW, WNDCLASSW);
+SAME_FIELD(WNDCLASSW, WNDCLASSW, style);
+SAME_FIELD(WNDCLASSW, WNDCLASSW, lpfnWndProc);
+SAME_FIELD(WNDCLASSW, WNDCLASSW, cbClsExtra);
+SAME_FIELD(WNDCLASSW, WNDCLASSW, cbWndExtra);
+SAME_FIELD(WNDCLASSW, WNDCLASSW, hInstance);
+SAME_FIELD(WNDCLASSW, WNDCLASSW, hIcon);
+SAME_FIELD(WNDCLASSW, WNDCLASSW, hCursor);
+SAME_FIELD(WNDCLASSW, WNDCLASSW, hbrBackground);
+SAME_FIELD(WNDCLASSW, WNDCLASSW, lpszMenuName);
+SAME_FIELD(WNDCLASSW, WNDCLASSW, lpszClassName);
+
+SAME_SIZE(COPYDATASTRUCT, COPYDATASTRUCT);
+SAME_FIELD(COPYDATASTRUCT, COPYDATASTRUCT, dwData);
+SAME_FIELD(COPYDATASTRUCT, COPYDATASTRUCT, cbData);
+SAME_FIELD(COPYDATASTRUCT, COPYDATASTRUCT, lpData);
+
+SAME_SIZE(POINT, POINT);
+SAME_SIZE(MSG, MSG);
+SAME_FIELD(MSG, MSG, hwnd);
+SAME_FIELD(MSG, MSG, message);
+SAME_FIELD(MSG, MSG, wParam);
+SAME_FIELD(MSG, MSG, lParam);
+SAME_FIELD(MSG, MSG, time);
+SAME_FIELD(MSG, MSG, pt);
+
+SAME_SIZE(LOGFONTW, LOGFONTW);
+SAME_SIZE(LOGFONTA, LOGFONTA);
+SAME_FIELD(LOGFONTW, LOGFONTW, lfHeight);
+SAME_FIELD(LOGFONTW, LOGFONTW, lfWeight);
+SAME_FIELD(LOGFONTW, LOGFONTW, lfItalic);
+SAME_FIELD(LOGFONTW, LOGFONTW, lfCharSet);
+SAME_FIELD(LOGFONTW, LOGFONTW, lfQuality);
+SAME_FIELD(LOGFONTW, LOGFONTW, lfFaceName);
+SAME_FIELD(LOGFONTA, LOGFONTA, lfHeight);
+SAME_FIELD(LOGFONTA, LOGFONTA, lfWeight);
+SAME_FIELD(LOGFONTA, LOGFONTA, lfFaceName);
+
+SAME_SIZE(BITMAPINFOHEADER, BITMAPINFOHEADER);
+SAME_FIELD(BITMAPINFOHEADER, BITMAPINFOHEADER, biWidth);
+SAME_FIELD(BITMAPINFOHEADER, BITMAPINFOHEADER, biHeight);
+SAME_FIELD(BITMAPINFOHEADER, BITMAPINFOHEADER, biBitCount);
+SAME_FIELD(BITMAPINFOHEADER, BITMAPINFOHEADER, biCompression);
+SAME_FIELD(BITMAPINFOHEADER, BITMAPINFOHEADER, biClrImportant);
+SAME_SIZE(RGBQUAD, RGBQUAD);
+SAME_SIZE(BITMAPINFO, BITMAPINFO);
+SAME_FIELD(BITMAPINFO, BITMAPINFO, bmiColors);
+
+// Handles, text and the window procedure convert as pointers.
+static_assert(sizeof(win::WCHAR) == sizeof(WCHAR));
+static_assert(sizeof(win::WPARAM) == sizeof(WPARAM) && sizeof(win::LPARAM) == sizeof(LPARAM));
+static_assert(sizeof(win::LRESULT) == sizeof(LRESULT) && sizeof(win::WNDPROC) == sizeof(WNDPROC));
+static_assert(sizeof(win::DWORD) == sizeof(DWORD) && sizeof(win::LONG) == sizeof(LONG));
+
+static_assert(ours::kMessages[0] == WM_DESTROY && ours::kMessages[1] == WM_CLOSE && ours::kMessages[2] == WM_QUIT &&
+              ours::kMessages[3] == WM_COPYDATA && ours::kMessages[4] == WM_USER);
+static_assert(ours::kClassStyles[0] == CS_VREDRAW && ours::kClassStyles[1] == CS_HREDRAW);
+static_assert(ours::kWindowStyles[0] == WS_OVERLAPPEDWINDOW && ours::kWindowStyles[1] == WS_HSCROLL &&
+              ours::kWindowStyles[2] == WS_VSCROLL);
+static_assert(ours::kUseDefault == CW_USEDEFAULT);
+static_assert(ours::kPeek[0] == PM_NOREMOVE && ours::kPeek[1] == PM_REMOVE);
+static_assert(ours::kAnsiCodePage == CP_ACP && ours::kBlackBrush == BLACK_BRUSH);
+static_assert(ours::kErrors[0] == ERROR_CLASS_ALREADY_EXISTS && ours::kErrors[1] == ERROR_INVALID_WINDOW_HANDLE);

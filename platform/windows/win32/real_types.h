@@ -1,0 +1,33 @@
+#pragma once
+
+// Conversions between the portable declarations of platform/win32.h and the
+// real ones of <windows.h>. The layouts are the same (win32/layout_checks.cpp),
+// so pointers convert as they are.
+//
+// platform/win32.h comes first: <windows.h> defines its constant names as
+// macros, which would rewrite the portable declarations.
+
+// clang-format off
+#include "platform/win32.h"
+
+#include <windows.h>
+// clang-format on
+
+namespace win::real {
+
+template <class Real, class Ours>
+Real* As(Ours* ours) {
+  return reinterpret_cast<Real*>(ours);
+}
+
+template <class Real, class Ours>
+const Real* As(const Ours* ours) {
+  return reinterpret_cast<const Real*>(ours);
+}
+
+template <class Ours, class Real>
+Ours Back(Real real) {
+  return reinterpret_cast<Ours>(real);
+}
+
+}  // namespace win::real

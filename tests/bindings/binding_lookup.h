@@ -1,0 +1,27 @@
+#pragma once
+
+// Reading the binding table as the tests of BindOrCreate do.
+
+#include <mutex>
+#include <string>
+
+#include "bindings/binding_table.h"
+#include "bindings/message_window.h"
+#include "bridge/commands.h"
+#include "plugin/module_state.h"
+
+namespace testing_support {
+
+// A window's number, as the plug-in writes it into innerId.
+inline std::u16string Number(win::HWND window) {
+  String text;
+  text << WindowNumber(window);
+  return text.c_str();
+}
+
+inline const SourceBinding* Find(const std::u16string& inner_id) {
+  std::lock_guard<std::mutex> lock(SharedStateMutex());
+  return FindBindingByInnerId(String(inner_id.c_str()));
+}
+
+}  // namespace testing_support

@@ -1,0 +1,31 @@
+# cmake -DOBJDUMP=... -DMODULE=... -P check_exports.cmake
+# The plug-in module exports its four entry points and nothing else, and
+# imports no MinGW runtime DLL (it is linked -static).
+
+execute_process(COMMAND ${OBJDUMP} -p ${MODULE} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "${OBJDUMP} -p ${MODULE} failed")
+endif()
+
+string(FIND "${dump}" "[Ordinal/Name Pointer] Table" start)
+if(start EQUAL -1)
+  message(FATAL_ERROR "${MODULE} has no export table")
+endif()
+string(SUBSTRING "${dump}" ${start} -1 table)
+string(FIND "${table}" "\n\n" end)
+string(SUBSTRING "${table}" 0 ${end} table)
+string(REGEX MATCHALL "\\[ *[0-9]+\\] [^\n]+" entries "${table}")
+list(TRANSFORM entries REPLACE "^\\[ *[0-9]+\\] " "")
+list(SORT entries)
+set(expected GetPluginDescription GetPluginName LoadPlugin UnloadPlugin)
+if(NOT entries STREQUAL expected)
+  message(FATAL_ERROR "exports are '${entries}', expected exactly '${expected}'")
+endif()
+
+string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
+foreach(import IN LISTS imports)
+  if(import MATCHES "libstdc\\+\\+|libgcc|libwinpthread")
+    message(FATAL_ERROR "${MODULE} needs a MinGW runtime DLL: ${import}")
+  endif()
+endforeach()
+message(STATUS "exports: ${entries}; ${imports}")
