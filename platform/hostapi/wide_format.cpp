@@ -8,8 +8,12 @@ namespace standin {
 
 namespace {
 
-void AppendAscii(std::u16string& out, const char* text) {
-  while (*text) out += static_cast<char16_t>(*text++);
+// One number through the C formatter, appended as UTF-16.
+template <class T>
+void AppendPrinted(std::u16string& out, const char* format, T value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, format, value);
+  for (const char* p = buffer; *p; ++p) out += static_cast<char16_t>(*p);
 }
 
 }  // namespace
@@ -24,7 +28,6 @@ std::u16string FormatWide(const char16_t* format, va_list args) {
     }
     const char16_t* spec = p++;
     while (*p == u'l' || *p == u'h') ++p;
-    char buffer[64];
     switch (*p) {
       case u's': {
         const char16_t* text = va_arg(args, const char16_t*);
@@ -33,21 +36,19 @@ std::u16string FormatWide(const char16_t* format, va_list args) {
       }
       case u'd':
       case u'i':
-        std::snprintf(buffer, sizeof buffer, "%d", va_arg(args, int));
-        AppendAscii(out, buffer);
+        AppendPrinted(out, "%d", va_arg(args, int));
         break;
       case u'u':
-        std::snprintf(buffer, sizeof buffer, "%u", va_arg(args, unsigned));
-        AppendAscii(out, buffer);
+        AppendPrinted(out, "%u", va_arg(args, unsigned));
         break;
       case u'x':
+        AppendPrinted(out, "%x", va_arg(args, unsigned));
+        break;
       case u'X':
-        std::snprintf(buffer, sizeof buffer, *p == u'x' ? "%x" : "%X", va_arg(args, unsigned));
-        AppendAscii(out, buffer);
+        AppendPrinted(out, "%X", va_arg(args, unsigned));
         break;
       case u'f':
-        std::snprintf(buffer, sizeof buffer, "%f", va_arg(args, double));
-        AppendAscii(out, buffer);
+        AppendPrinted(out, "%f", va_arg(args, double));
         break;
       case u'c':
         out += static_cast<char16_t>(va_arg(args, int));

@@ -7,11 +7,10 @@
 #include "platform/hostapi/standin_host.h"
 #include "platform/system.h"
 #include "plugin/user_messages.h"
-#include "tests/support/plugin_module.h"
+#include "plugin_module.h"
 
 namespace {
 
-using testing_support::PluginModule;
 
 const std::string kModule = std::string("plugins\\") + QT_PLUGIN_FILE_NAME;
 
@@ -39,7 +38,7 @@ TEST_F(LifecycleTest, LoadsRegistersTheClassUnderItsOwnNameAndUnloads) {
   const std::size_t blocks_before = standin::LiveBlocks();
   {
     PluginModule module(kModule);
-    ASSERT_TRUE(module.Loaded());
+    ASSERT_TRUE(module.ok());
     ASSERT_TRUE(module.LoadPlugin());
     EXPECT_TRUE(Boxes().empty());
     const auto classes = standin::RegisteredClasses();
@@ -62,7 +61,7 @@ TEST_F(LifecycleTest, MissingCompanionWarnsAndStillRegisters) {
   std::filesystem::current_path(elsewhere);
   {
     PluginModule module(module_path);
-    ASSERT_TRUE(module.Loaded());
+    ASSERT_TRUE(module.ok());
     EXPECT_TRUE(module.LoadPlugin());
     module.UnloadPlugin();
   }
@@ -81,7 +80,7 @@ TEST_F(LifecycleTest, MissingRuntimeFailsTheLoadWithItsMessage) {
     standin::ClearMessagesAndLog();
     platform::SetEnvironmentValue("STANDIN_CLR", c.installation);
     PluginModule module(kModule);
-    ASSERT_TRUE(module.Loaded());
+    ASSERT_TRUE(module.ok());
     EXPECT_FALSE(module.LoadPlugin());
     EXPECT_EQ(Boxes(), std::vector<std::u16string>{c.message});
     EXPECT_TRUE(standin::RegisteredClasses().empty());

@@ -13,11 +13,10 @@
 #include "platform/hostapi/standin_host.h"
 #include "platform/system.h"
 #include "platform/win32.h"
-#include "tests/support/plugin_module.h"
+#include "plugin_module.h"
 
 namespace {
 
-using testing_support::PluginModule;
 
 const std::string kModule = std::string("plugins\\") + QT_PLUGIN_FILE_NAME;
 const std::string kCompanion = "plugins\\QuilloraThanks\\Kelvaro.dll";
@@ -40,11 +39,11 @@ class Session {
  public:
   Session() : module_(kModule) {
     standin::ClearRegisteredClasses();
-    loaded_ = module_.Loaded() && module_.LoadPlugin();
+    loaded_ = module_.ok() && module_.LoadPlugin();
     if (loaded_) source_class_ = standin::RegisteredClasses().at(0);
   }
   ~Session() {
-    if (module_.Loaded()) module_.UnloadPlugin();
+    if (module_.ok()) module_.UnloadPlugin();
   }
   bool loaded() const { return loaded_; }
   ImageSource* Create(XElement& data) const { return source_class_.create(&data); }

@@ -1,0 +1,120 @@
+// The stand-in host library: the String behaviour the plug-in relies on, the
+// settings files, and the log formatter.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "host/api.h"
+#include "platform/hostapi/standin_host.h"
+
+namespace {
+
+std::string Utf8(const String& s) { return standin::ToUtf8(s.c_str()); }
+
+TEST(HostString, TokensSplitAtTheSeparator) {
+  const String text(u"font|Arial|Bold");
+  EXPECT_EQ(Utf8(text.GetToken(0, u'|')), "font");
+  EXPECT_EQ(Utf8(text.GetToken(2, u'|')), "Bold");
+  EXPECT_EQ(Utf8(text.GetToken(3, u'|')), "");
+  EXPECT_EQ(Utf8(String(text.GetTokenOffset(1, u'|'))), "Arial|Bold");
+  const String plain(u"font");
+  EXPECT_EQ(Utf8(plain.GetToken(0, u'|')), "font");
+  EXPECT_EQ(plain.GetTokenOffset(1, u'|'), nullptr);
+  EXPECT_EQ(String(u"|x").GetToken(0, u'|').Length(), 0u);
+}
+
+TEST(HostString, NumbersAndAppending) {
+  EXPECT_EQ(String(u"48").ToInt(10), 48);
+  EXPECT_EQ(String(u"  -12abc").ToInt(10), -12);
+  EXPECT_EQ(String(u"abc").ToInt(10), 0);
+  EXPECT_EQ(String(u"4294967295").ToInt(10), -1);
+  EXPECT_EQ(String(u"ff").ToInt(16), 255);
+  String number;
+  number << -2147483647 - 1;
+  EXPECT_EQ(Utf8(number), "-2147483648");
+  String line(u"Set:");
+  line << 7 << u"{|}" << String(u"宋体");
+  EXPECT_EQ(Utf8(line), "Set:7{|}宋体");
+  line << line;
+  EXPECT_EQ(Utf8(line), "Set:7{|}宋体Set:7{|}宋体");
+}
+
+TEST(HostString, TrimReplaceCutAndEmptiness) {
+  String spaced(u" \t感谢 小明\r\n ");
+  EXPECT_EQ(Utf8(spaced.KillSpaces()), "感谢 小明");
+  String blank(u"   ");
+  EXPECT_FALSE(blank.KillSpaces().IsValid());
+  String message(u"找不到字体“$1”，$1");
+  EXPECT_EQ(Utf8(message.FindReplace(u"$1", u"Arial")), "找不到字体“Arial”，Arial");
+  EXPECT_EQ(Utf8(String(u"abc").Left(2)), "ab");
+  EXPECT_EQ(Utf8(String(u"abc").Left(9)), "abc");
+  EXPECT_FALSE(String().IsValid());
+  EXPECT_FALSE(String(u"").IsValid());
+  EXPECT_TRUE(String(u"") == String());
+  char16_t face[32];
+  EXPECT_EQ(std::u16string(scpy_n(face, u"0123456789012345678901234567890123", 31)).size(), 31u);
+}
+
+TEST(HostString, EveryBlockReturnsToTheAllocator) {
+  const std::size_t before = standin::LiveBlocks();
+  {
+    String a(u"one");
+    String b = a + u"two";
+    b.FindReplace(u"o", u"oo").KillSpaces();
+    a = b;
+    a = a.c_str();  // assignment from its own buffer
+    EXPECT_EQ(Utf8(a), "oonetwoo");
+  }
+  EXPECT_EQ(standin::LiveBlocks(), before);
+}
+
+TEST(SettingsFile, RoundTripsTextNumbersAndChildren) {
+  standin::SettingsElement root(u"scene");
+  XElement* data = root.CreateElement(u"source")->CreateElement(u"data");
+  data->SetString(u"thanks_string", u"感谢\"$sender$\"\\n{|}");
+  data->SetInt(u"color", static_cast<int>(0xFFFF9000u));
+  data->SetFloat(u"baseSizeCX", 301.123456f);
+  data->SetString(u"innerId", u"-2147478988");
+  const auto path = (std::filesystem::temp_directory_path() / "quillora-settings-test.txt").string();
+  ASSERT_TRUE(standin::SaveSettings(root, path));
+
+  std::string error;
+  const auto loaded = standin::LoadSettings(path, &error);
+  ASSERT_TRUE(loaded) << error;
+  XElement* again = loaded->GetElement(u"source")->GetElement(u"data");
+  ASSERT_TRUE(again);
+  EXPECT_EQ(std::u16string(again->GetString(u"thanks_string")), u"感谢\"$sender$\"\\n{|}");
+  EXPECT_EQ(again->GetInt(u"color"), static_cast<int>(0xFFFF9000u));
+  EXPECT_EQ(again->GetFloat(u"baseSizeCX"), 301.123456f) << "floats survive exactly";
+  EXPECT_EQ(std::u16string(again->GetString(u"innerId")), u"-2147478988");
+  EXPECT_EQ(again->GetInt(u"missing", 56), 56);
+}
+
+TEST(SettingsFile, MalformedFileNamesTheLine) {
+  const auto path = (std::filesystem::temp_directory_path() / "quillora-settings-bad.txt").string();
+  std::ofstream(path) << "scene {\n  font = \"Arial\"\n  fontSize 48\n}\n";
+  std::string error;
+  EXPECT_EQ(standin::LoadSettings(path, &error), nullptr);
+  EXPECT_EQ(error.rfind("line 3:", 0), 0u) << error;
+  std::ofstream(path, std::ios::trunc) << "scene {\n  data {\n}\n";
+  EXPECT_EQ(standin::LoadSettings(path, &error), nullptr);
+  EXPECT_NE(error.find("not closed"), std::string::npos) << error;
+}
+
+TEST(HostLog, FormatsItsArgumentsAndTakesPercentLiterally) {
+  standin::ClearMessagesAndLog();
+  AppWarning(u"TextSource::UpdateTexture: Graphics::Clear failed: %u", 4294967295u);
+  Log(u"%s", u"100%d 完成");
+  Log(u"%d%% %x %q", -5, 255u);
+  const auto lines = standin::LogLines();
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0].kind, standin::LogKind::Warning);
+  EXPECT_EQ(standin::ToUtf8(lines[0].text), "TextSource::UpdateTexture: Graphics::Clear failed: 4294967295");
+  EXPECT_EQ(standin::ToUtf8(lines[1].text), "100%d 完成");
+  EXPECT_EQ(standin::ToUtf8(lines[2].text), "-5% ff %q");
+}
+
+}  // namespace
