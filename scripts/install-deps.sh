@@ -11,7 +11,9 @@ packages=(
   locales
 )
 if [[ "${1:-}" == "--windows" ]]; then
-  packages+=(g++-mingw-w64-x86-64 wine wine64)
+  # MinGW's zlib under the cross-built libpng; dpkg-dev unpacks the source
+  # packages that the cross build compiles (cmake/windows-third-party.cmake).
+  packages+=(g++-mingw-w64-x86-64 wine wine64 libz-mingw-w64-dev dpkg-dev)
 fi
 
 sudo=""

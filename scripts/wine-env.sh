@@ -39,6 +39,15 @@ qt_wine_start() {
   # the tests then see Wine's mscoree without a runtime.
   WINEDLLOVERRIDES="mscoree,mshtml=" qt_wine_quiet wineboot --init
   qt_wine_configure
+  # The boot started the desktop process before the settings existed; a
+  # fresh server starts it again with them. The first process of a server
+  # starts Wine's background processes (services, desktop), which keep the
+  # output of whoever started them open: that is a silenced one here, never
+  # a test.
+  qt_wine_quiet wineserver -k
+  qt_wine_quiet wineserver -w
+  qt_wine_quiet wineserver -p
+  qt_wine_quiet wine cmd /c exit
 }
 
 qt_wine_stop() { qt_wine_quiet wineserver -k || true; }

@@ -87,11 +87,12 @@ TEST(PreviewEndToEnd, TheLastFrameShowsTheLastThanksLine) {
                                          "      class = \"Quillora答谢水友插件\"\n      x = "
                                       << kSourceX << "\n      y = " << kSourceY << "\n      data {\n"
                                       << kSceneData << "      }\n    }\n  }\n}\n";
-  const std::string command = std::string("\"") + QT_PREVIEW_FILE + "\" --script \"" +
-                              (folder / "gifts.txt").string() + "\" --settings \"" +
+  // Not starting with a quote: cmd.exe would drop the first and the last
+  // one. Wine's cmd.exe also misreads a 2> before the program.
+  const std::string command = ">\"" + (folder / "stdout.txt").string() + "\" \"" + QT_PREVIEW_FILE +
+                              "\" --script \"" + (folder / "gifts.txt").string() + "\" --settings \"" +
                               (folder / "scene.txt").string() + "\" --canvas 800x200 --frames 90 --out \"" +
-                              (folder / "out").string() + "\" >\"" + (folder / "stdout.txt").string() +
-                              "\" 2>\"" + (folder / "stderr.txt").string() + "\"";
+                              (folder / "out").string() + "\" 2>\"" + (folder / "stderr.txt").string() + "\"";
   ASSERT_EQ(std::system(command.c_str()), 0) << Read(folder / "stderr.txt");
 
   // No fault on the way: no message box, no warning, no companion error.

@@ -121,9 +121,8 @@ TEST(Room, EveryGiftIsRecordedInAFileInsideTheFolder) {
 
   EXPECT_EQ(RecordFileName(u"../直播间"), u"gift_record_.._直播间.txt");
   EXPECT_EQ(RecordFileName(u""), u"gift_record.txt");
-  std::ifstream file(folder / RecordFileName(settings.room_name));
   std::stringstream content;
-  content << file.rdbuf();
+  content << std::ifstream(folder / RecordFileName(settings.room_name)).rdbuf();  // closed before the removal
   EXPECT_EQ(content.str(), "00:01.000\t小明\t火箭\t2\t500\n01:01.500\t路人\t点赞\t1\t0\n");
   std::filesystem::remove_all(folder);
 

@@ -10,7 +10,7 @@
 #include "platform/clr_hosting.h"
 #include "platform/hostapi/standin_host.h"
 #include "plugin/user_messages.h"
-#include "tests/support/plugin_module.h"
+#include "plugin_module.h"
 
 namespace {
 
@@ -34,8 +34,8 @@ TEST(ProductModule, WithoutDotNetTheUserSeesM128AndTheLoadFails) {
   standin::ClearMessagesAndLog();
   standin::ClearRegisteredClasses();
 
-  testing_support::PluginModule module(QT_PRODUCT_MODULE);
-  ASSERT_TRUE(module.Loaded());
+  PluginModule module(QT_PRODUCT_MODULE);
+  ASSERT_TRUE(module.ok());
   EXPECT_FALSE(module.LoadPlugin());
 
   const auto boxes = standin::MessageBoxes();
