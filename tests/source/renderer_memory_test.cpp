@@ -35,7 +35,13 @@ TEST_F(RendererTest, HundredThousandUpdatesKeepMemoryFlat) {
   const long resident = ResidentKilobytes();
   RenderAlternately(Source(), 100000);
   EXPECT_EQ(standin::LiveBlocks(), blocks);
+  // AddressSanitizer keeps freed memory in quarantine, so only the plain
+  // build can see whether resident memory stays flat.
+#if !defined(__SANITIZE_ADDRESS__)
   EXPECT_LT(ResidentKilobytes() - resident, 4096);
+#else
+  (void)resident;
+#endif
   EXPECT_TRUE(standin::LogLines().empty());
 }
 
