@@ -26,7 +26,7 @@ std::u16string FormatWide(const char16_t* format, va_list args) {
       out += *p;
       continue;
     }
-    const char16_t* spec = p++;
+    const char16_t* start = p++;
     while (*p == u'l' || *p == u'h') ++p;
     switch (*p) {
       case u's': {
@@ -57,7 +57,7 @@ std::u16string FormatWide(const char16_t* format, va_list args) {
         out += u'%';
         break;
       default:
-        out.append(spec, static_cast<std::size_t>(p - spec) + (*p ? 1 : 0));
+        out.append(start, static_cast<std::size_t>(p - start) + (*p ? 1 : 0));
         if (!*p) return out;
     }
   }

@@ -1,6 +1,6 @@
-// The GDI+ lock of platform/gdiplus_lock.h. The system's GDI+ is thread-safe
-// for objects a thread does not share, so the lock only has to keep the
-// portable code's contract; one per module does that.
+// The GDI+ lock of platform/gdiplus_lock.h. On Linux it lives in the shared
+// qtwin32 library, so every module of the process (host, plug-in, companion)
+// takes the same one; the system GDI+ on Windows needs only one per module.
 
 #include "platform/gdiplus_lock.h"
 
