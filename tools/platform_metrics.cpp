@@ -1,0 +1,40 @@
+// Prints one row of docs/platform-metrics.md: what the plug-in itself
+// measures on this platform at the default font (Arial, 48 px) - the base
+// size of the hint text, as configuration writes it, and the texture of a
+// 20-character CJK line, as the renderer sizes it.
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "platform/gdiplus_flat.h"
+#include "platform/hostapi/standin_host.h"
+#include "plugin/module_state.h"
+#include "source/configure.h"
+#include "source/texture_renderer.h"
+#include "source/thanks_source.h"
+
+namespace {
+
+constexpr char16_t kLine[] = u"感谢大老板送出的火箭祝您天天开心万事如意";
+static_assert(sizeof kLine / sizeof kLine[0] == 21, "20 characters");
+
+}  // namespace
+
+int main() {
+  // The host runs GDI+ for the plug-in; this program is the host.
+  uintptr_t token = 0;
+  const GdiplusStartupInput input{1, nullptr, 0, 0};
+  if (GdiplusStartup(&token, &input, nullptr) != 0) return 1;
+
+  standin::SettingsElement element(u"data");
+  MeasureBaseSize(&element);
+  const std::unique_ptr<QuilloraThanksImage> source(static_cast<QuilloraThanksImage*>(CreateThanksSource(&element)));
+  if (!source) return 1;
+  DisplayText = kLine;
+  UpdateTexture(source.get());
+
+  std::printf("| %s | %.2f x %.2f | %d x %d |\n", QT_METRICS_PLATFORM, element.GetFloat(u"baseSizeCX"),
+              element.GetFloat(u"baseSizeCY"), source->textureSize.width, source->textureSize.height);
+  return 0;
+}
