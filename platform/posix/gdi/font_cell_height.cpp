@@ -36,24 +36,28 @@ void SizeByCell(win::LONG cell_height, GpFont** font) {
   GdipDeleteFontFamily(family);
 }
 
-}  // namespace
-
-extern "C" {
-
-PLATFORM_EXPORT GpStatus GdipCreateFontFromLogfontW(win::HDC dc, const win::LOGFONTW* logfont, GpFont** font) {
-  static const auto original = gdi::NextDefinition<decltype(GdipCreateFontFromLogfontW)>("GdipCreateFontFromLogfontW");
+// The original's font, remade at the em size a positive cell height means.
+template <class LogFont>
+GpStatus CreateSizedByCell(GpStatus (*original)(win::HDC, const LogFont*, GpFont**), win::HDC dc,
+                           const LogFont* logfont, GpFont** font) {
   platform::GdiplusGuard guard;
   const GpStatus status = original(dc, logfont, font);
   if (status == kOk && logfont->lfHeight > 0) SizeByCell(logfont->lfHeight, font);
   return status;
 }
 
+}  // namespace
+
+extern "C" {
+
+PLATFORM_EXPORT GpStatus GdipCreateFontFromLogfontW(win::HDC dc, const win::LOGFONTW* logfont, GpFont** font) {
+  static const auto original = gdi::NextDefinition<decltype(GdipCreateFontFromLogfontW)>("GdipCreateFontFromLogfontW");
+  return CreateSizedByCell(original, dc, logfont, font);
+}
+
 PLATFORM_EXPORT GpStatus GdipCreateFontFromLogfontA(win::HDC dc, const win::LOGFONTA* logfont, GpFont** font) {
   static const auto original = gdi::NextDefinition<decltype(GdipCreateFontFromLogfontA)>("GdipCreateFontFromLogfontA");
-  platform::GdiplusGuard guard;
-  const GpStatus status = original(dc, logfont, font);
-  if (status == kOk && logfont->lfHeight > 0) SizeByCell(logfont->lfHeight, font);
-  return status;
+  return CreateSizedByCell(original, dc, logfont, font);
 }
 
 }  // extern "C"
