@@ -9,4 +9,6 @@ PluginModule::PluginModule(const std::string& path) : module_(platform::OpenModu
   description_ = reinterpret_cast<TextFn>(platform::FindExport(module_, "GetPluginDescription"));
 }
 
+void* PluginModule::Instance() const { return platform::ModuleContaining(reinterpret_cast<const void*>(load_)); }
+
 PluginModule::~PluginModule() { platform::CloseModule(module_); }

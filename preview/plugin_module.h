@@ -17,6 +17,9 @@ class PluginModule {
   void UnloadPlugin() const { unload_(); }
   std::u16string Name() const { return name_(); }
   std::u16string Description() const { return description_(); }
+  // The module's instance handle: the load address of the module holding
+  // its exports.
+  void* Instance() const;
 
  private:
   using LoadFn = bool (*)();

@@ -33,17 +33,15 @@ class StandInLocale : public LocaleStringLookup {
   }
 };
 
-std::atomic<int> color_control_inits{0};
+// The instance the colour control was last set up for; null until then.
+std::atomic<void*> color_control_instance{nullptr};
 
 }  // namespace
 
 APIInterface* API = &TheApi();
 LocaleStringLookup* locale = new StandInLocale;
 
-void InitColorControl(void* module_instance) {
-  (void)module_instance;
-  ++color_control_inits;
-}
+void InitColorControl(void* module_instance) { color_control_instance = module_instance; }
 
 namespace standin {
 
@@ -57,6 +55,8 @@ void ClearRegisteredClasses() {
   TheApi().classes.clear();
 }
 
-int ColorControlInitCount() { return color_control_inits.load(); }
+void* ColorControlInstance() { return color_control_instance.load(); }
+
+void ClearColorControlInstance() { color_control_instance = nullptr; }
 
 }  // namespace standin

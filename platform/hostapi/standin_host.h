@@ -52,7 +52,10 @@ struct RegisteredClass {
 HOSTAPI_EXPORT std::vector<RegisteredClass> RegisteredClasses();
 // Forgets the registrations, as a host does when it unloads its plug-ins.
 HOSTAPI_EXPORT void ClearRegisteredClasses();
-HOSTAPI_EXPORT int ColorControlInitCount();
+// The module instance handed to the last InitColorControl call, or null
+// after ClearColorControlInstance.
+HOSTAPI_EXPORT void* ColorControlInstance();
+HOSTAPI_EXPORT void ClearColorControlInstance();
 
 // --- settings tree -----------------------------------------------------------
 // A settings element: values are kept as text, in insertion order, as the

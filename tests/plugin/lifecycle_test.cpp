@@ -11,7 +11,6 @@
 
 namespace {
 
-
 const std::string kModule = std::string("plugins\\") + QT_PLUGIN_FILE_NAME;
 
 class LifecycleTest : public ::testing::Test {
@@ -19,6 +18,7 @@ class LifecycleTest : public ::testing::Test {
   void SetUp() override {
     standin::ClearMessagesAndLog();
     standin::ClearRegisteredClasses();
+    standin::ClearColorControlInstance();
     platform::SetEnvironmentValue("STANDIN_CLR", "");
   }
   void TearDown() override { platform::SetEnvironmentValue("STANDIN_CLR", ""); }
@@ -48,6 +48,8 @@ TEST_F(LifecycleTest, LoadsRegistersTheClassUnderItsOwnNameAndUnloads) {
     EXPECT_EQ(classes[0].display_name, u"Quillora答谢水友");
     EXPECT_EQ(module.Description(), u"Quillora答谢插件");
     EXPECT_TRUE(classes[0].create && classes[0].configure);
+    ASSERT_NE(module.Instance(), nullptr);
+    EXPECT_EQ(standin::ColorControlInstance(), module.Instance()) << "the colour control is set up for this module";
     module.UnloadPlugin();
   }
   EXPECT_EQ(standin::LiveBlocks(), blocks_before);
@@ -84,6 +86,7 @@ TEST_F(LifecycleTest, MissingRuntimeFailsTheLoadWithItsMessage) {
     EXPECT_FALSE(module.LoadPlugin());
     EXPECT_EQ(Boxes(), std::vector<std::u16string>{c.message});
     EXPECT_TRUE(standin::RegisteredClasses().empty());
+    EXPECT_EQ(standin::ColorControlInstance(), nullptr);
     module.UnloadPlugin();  // after a failed load: nothing to send, nothing to crash on
     EXPECT_EQ(standin::MessageBoxes().size(), 1u);
   }

@@ -13,6 +13,9 @@ void* OpenModule(const char* path);
 // The address of export `name` in a module from OpenModule, or null.
 void* FindExport(void* module, const char* name);
 void CloseModule(void* module);
+// The instance handle (load address) of the loaded module holding `address`,
+// or null when no module holds it.
+void* ModuleContaining(const void* address);
 
 // Sets an environment variable of this process (for the runtime's own
 // settings, which it reads when it starts).

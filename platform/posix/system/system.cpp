@@ -38,12 +38,13 @@ void CloseModule(void* module) {
 
 void SetEnvironmentValue(const char* name, const char* value) { setenv(name, value, 1); }
 
-void* ThisModuleInstance() {
-  // The load address of the module holding this function, which is what a
-  // module instance handle is on Windows.
+// A module instance handle on Windows is the module's load address.
+void* ModuleContaining(const void* address) {
   Dl_info info{};
-  if (dladdr(reinterpret_cast<void*>(&ThisModuleInstance), &info) == 0) return nullptr;
+  if (!address || dladdr(address, &info) == 0) return nullptr;
   return info.dli_fbase;
 }
+
+void* ThisModuleInstance() { return ModuleContaining(reinterpret_cast<const void*>(&ThisModuleInstance)); }
 
 }  // namespace platform

@@ -51,6 +51,13 @@ void CloseModule(void* module) {
   if (module) ::FreeLibrary(static_cast<HMODULE>(module));
 }
 
+void* ModuleContaining(const void* address) {
+  HMODULE module = nullptr;
+  const DWORD flags = GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT;
+  if (!address || !::GetModuleHandleExW(flags, static_cast<LPCWSTR>(address), &module)) return nullptr;
+  return module;
+}
+
 void SetEnvironmentValue(const char* name, const char* value) { _putenv_s(name, value); }
 
 }  // namespace platform
