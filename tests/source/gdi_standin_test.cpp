@@ -4,6 +4,7 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -270,6 +271,43 @@ TEST(PathDrawingTest, MatchesLibgdiplusUpToAntialiasing) {
     EXPECT_LT(far_off, inked * 3 / 100) << "pixels more than a quarter off, " << shift;
   }
   dlclose(gdiplus);
+}
+
+// fontconfig, loaded under libgdiplus; reached by name, since only its
+// run-time library is installed.
+struct FcPattern;
+struct FcFontSet {
+  int nfont;
+  int sfont;
+  FcPattern** fonts;
+};
+template <typename Function>
+Function* FontconfigFunction(const char* name) {
+  return reinterpret_cast<Function*>(dlsym(RTLD_DEFAULT, name));
+}
+
+// Holds a pattern from fontconfig's cache across a GDI+ shutdown, as pango's
+// and cairo's caches hold theirs; fontconfig's own teardown aborts then.
+[[noreturn]] void ShutDownWithAFontInUse() {
+  const auto get_fonts = FontconfigFunction<FcFontSet*(void*, int)>("FcConfigGetFonts");
+  const auto reference = FontconfigFunction<void(FcPattern*)>("FcPatternReference");
+  const auto release = FontconfigFunction<void(FcPattern*)>("FcPatternDestroy");
+  if (!get_fonts || !reference || !release) std::exit(1);
+  constexpr int kSystemFonts = 0;
+  FcFontSet* fonts = get_fonts(nullptr, kSystemFonts);
+  if (!fonts || fonts->nfont == 0) std::exit(2);
+  reference(fonts->fonts[0]);
+  uintptr_t token = 0;
+  const GdiplusStartupInput input{1, nullptr, 0, 0};
+  if (GdiplusStartup(&token, &input, nullptr) != 0) std::exit(3);
+  GdiplusShutdown(token);
+  release(fonts->fonts[0]);
+  std::exit(0);
+}
+
+TEST(FontLibraryTest, GdiplusShutdownLeavesFontsInUseAlone) {
+  // In a child process, so that this program's GDI+ keeps running.
+  EXPECT_EXIT(ShutDownWithAFontInUse(), ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

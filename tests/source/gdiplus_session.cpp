@@ -1,6 +1,5 @@
 // GDI+ runs for the whole test program, as the host process runs it for the
-// plug-in. It is not shut down: the process ends instead, as the host's does,
-// so a stale font cache cannot make fontconfig's cleanup abort the run.
+// plug-in; the process ends without shutting it down.
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-// Says so at load when the process binds the Gdip* functions that this
-// library defines (next_definition.h) to libgdiplus instead: then fonts come
-// out too large and drawings never reach caller memory, which is hard to
-// trace back otherwise.
+// Says so at load when the process binds the functions that this library
+// defines (next_definition.h) to libgdiplus or fontconfig instead: then fonts
+// come out too large, drawings never reach caller memory and a GDI+ shutdown
+// can abort, which is hard to trace back otherwise.
 
 #include <dlfcn.h>
 
@@ -22,9 +22,9 @@ bool BindsHere(const char* name) {
 [[gnu::constructor]] void CheckInterposition() {
   for (const char* name :
        {"GdipCreateFontFromLogfontA", "GdipCreateFontFromLogfontW", "GdipCreateBitmapFromScan0",
-        "GdipGetImageGraphicsContext", "GdipDeleteGraphics", "GdipDisposeImage", "GdipDrawPath", "GdipFillPath"}) {
+        "GdipGetImageGraphicsContext", "GdipDeleteGraphics", "GdipDisposeImage", "GdipDrawPath", "GdipFillPath", "FcFini"}) {
     if (!BindsHere(name)) {
-      std::fprintf(stderr, "qtwin32: %s binds to libgdiplus, not here; link qtwin32 before libgdiplus\n", name);
+      std::fprintf(stderr, "qtwin32: %s binds to another library, not here; link qtwin32 before libgdiplus\n", name);
     }
   }
 }

@@ -1,10 +1,11 @@
 #pragma once
 
 // This library defines a few Gdip* functions itself, in front of libgdiplus
-// (see font_cell_height.cpp and caller_memory_bitmaps.cpp). The dynamic
-// linker binds every caller to the first definition in its lookup order, so
-// ours win as long as qtwin32 comes before libgdiplus there, which linking
-// qtwin32 ahead of libgdiplus gives. Our definitions reach the originals
+// (see font_cell_height.cpp and caller_memory_bitmaps.cpp), and fontconfig's
+// FcFini (font_library_teardown.cpp). The dynamic linker binds every caller
+// to the first definition in its lookup order, so ours win as long as qtwin32
+// comes before libgdiplus (and fontconfig, which it loads) there, which
+// linking qtwin32 ahead of libgdiplus gives. Our definitions reach the originals
 // through dlsym(RTLD_NEXT), which searches the objects loaded after this one.
 
 #include <dlfcn.h>
