@@ -164,6 +164,27 @@ class WindowThread {
   HWND window_ = nullptr;
 };
 
+// Sends kAddOne to a window from a thread of its own and gives that send
+// time to block; Join() then waits for it and keeps what it returned.
+class BlockedSender {
+ public:
+  explicit BlockedSender(HWND window)
+      : thread_([this, window] {
+          result_ = SendMessageW(window, kAddOne, 1, 0);
+          error_ = GetLastError();
+        }) {
+    std::this_thread::sleep_for(100ms);
+  }
+  void Join() { thread_.join(); }
+  LRESULT result() const { return result_; }
+  DWORD error() const { return error_; }
+
+ private:
+  LRESULT result_ = -1;
+  DWORD error_ = 0;
+  std::thread thread_;
+};
+
 TEST(WindowClass, IsRegisteredOncePerNameAndModule) {
   const std::size_t classes_before = standin::RegisteredClassCount();
   const auto other_module = reinterpret_cast<HINSTANCE>(0x7000'0000);
@@ -487,20 +508,14 @@ TEST(CrossThreadSend, BlockedSenderIsReleasedWhenTheWindowIsDestroyed) {
     DestroyWindow(window);  // without pumping: the waiting send is never handled
   });
   HWND window = created.get_future().get();
-  LRESULT result = -1;
-  DWORD error = 0;
-  std::thread sender([&] {
-    result = SendMessageW(window, kAddOne, 1, 0);
-    error = GetLastError();
-  });
-  std::this_thread::sleep_for(100ms);  // lets the sender block
+  BlockedSender sender(window);
   destroy.set_value();
   FinishesWithin(10s, "sender of a destroyed window", [&] {
-    sender.join();
+    sender.Join();
     owner.join();
   });
-  EXPECT_EQ(result, 0);
-  EXPECT_EQ(error, ERROR_INVALID_WINDOW_HANDLE);
+  EXPECT_EQ(sender.result(), 0);
+  EXPECT_EQ(sender.error(), ERROR_INVALID_WINDOW_HANDLE);
   EXPECT_EQ(MessagesTo(window),
             (std::vector<UINT>{standin::WM_NCCREATE, standin::WM_CREATE, WM_DESTROY, standin::WM_NCDESTROY}));
 }
@@ -524,20 +539,14 @@ TEST(CrossThreadSend, BlockedSenderIsReleasedWhenTheOwnerThreadExits) {
   EXPECT_EQ(process, static_cast<DWORD>(getpid()));
   EXPECT_EQ(standin::LiveWindowCountOnThread(owner_id), 3u);
 
-  LRESULT result = -1;
-  DWORD error = 0;
-  std::thread sender([&] {
-    result = SendMessageW(window, kAddOne, 1, 0);
-    error = GetLastError();
-  });
-  std::this_thread::sleep_for(100ms);  // lets the sender block
+  BlockedSender sender(window);
   leave.set_value();
   FinishesWithin(10s, "sender of an exited thread", [&] {
     owner.join();
-    sender.join();
+    sender.Join();
   });
-  EXPECT_EQ(result, 0);
-  EXPECT_EQ(error, ERROR_INVALID_WINDOW_HANDLE);
+  EXPECT_EQ(sender.result(), 0);
+  EXPECT_EQ(sender.error(), ERROR_INVALID_WINDOW_HANDLE);
   EXPECT_FALSE(IsWindow(window));
   EXPECT_EQ(standin::LiveWindowCountOnThread(owner_id), 0u);
   // Nothing ran the procedure once its thread was gone, not even WM_DESTROY.
