@@ -42,8 +42,8 @@ if [[ -n "${need_locale_gen:-}" ]]; then
 fi
 
 # Chinese faces fall back to WenQuanYi (see the conf file), then the font
-# cache is brought up to date: GDI+'s shutdown can abort in fontconfig's
-# cleanup when the cache is stale. fc-cache only rescans what changed.
+# cache is brought up to date, so that no program has to scan the fonts when
+# it starts. fc-cache only rescans what changed.
 aliases_src="$(dirname "$0")/../platform/posix/fonts/65-cjk-face-aliases.conf"
 aliases_dst=/etc/fonts/conf.d/65-quillora-cjk-face-aliases.conf
 if ! cmp -s "$aliases_src" "$aliases_dst"; then
