@@ -22,7 +22,8 @@ bool BindsHere(const char* name) {
 [[gnu::constructor]] void CheckInterposition() {
   for (const char* name :
        {"GdipCreateFontFromLogfontA", "GdipCreateFontFromLogfontW", "GdipCreateBitmapFromScan0",
-        "GdipGetImageGraphicsContext", "GdipDeleteGraphics", "GdipDisposeImage", "GdipDrawPath", "GdipFillPath", "FcFini"}) {
+        "GdipGetImageGraphicsContext", "GdipDeleteGraphics", "GdipDisposeImage", "GdipDrawPath", "GdipFillPath",
+        "FcFini"}) {
     if (!BindsHere(name)) {
       std::fprintf(stderr, "qtwin32: %s binds to another library, not here; link qtwin32 before libgdiplus\n", name);
     }

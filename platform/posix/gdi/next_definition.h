@@ -5,8 +5,9 @@
 // FcFini (font_library_teardown.cpp). The dynamic linker binds every caller
 // to the first definition in its lookup order, so ours win as long as qtwin32
 // comes before libgdiplus (and fontconfig, which it loads) there, which
-// linking qtwin32 ahead of libgdiplus gives. Our definitions reach the originals
-// through dlsym(RTLD_NEXT), which searches the objects loaded after this one.
+// linking qtwin32 ahead of libgdiplus gives. Our definitions reach the
+// originals through dlsym(RTLD_NEXT), which searches the objects loaded after
+// this one.
 
 #include <dlfcn.h>
 
