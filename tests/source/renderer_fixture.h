@@ -41,10 +41,14 @@ class RendererTest : public ::testing::Test {
     std::memcpy(&value, Texture().Pixels().data() + (std::size_t{y} * Texture().Width() + x) * 4, 4);
     return value;
   }
+  // Calls visit(x, y, pixel) for every pixel of the texture.
+  void ForEachPixel(const std::function<void(unsigned, unsigned, uint32_t)>& visit) const {
+    for (unsigned y = 0; y < Texture().Height(); ++y)
+      for (unsigned x = 0; x < Texture().Width(); ++x) visit(x, y, Pixel(x, y));
+  }
   int CountPixels(const std::function<bool(uint32_t)>& matches) const {
     int count = 0;
-    for (unsigned y = 0; y < Texture().Height(); ++y)
-      for (unsigned x = 0; x < Texture().Width(); ++x) count += matches(Pixel(x, y)) ? 1 : 0;
+    ForEachPixel([&](unsigned, unsigned, uint32_t pixel) { count += matches(pixel) ? 1 : 0; });
     return count;
   }
 

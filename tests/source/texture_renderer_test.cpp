@@ -64,23 +64,22 @@ TEST_F(RendererTest, TextInkStaysInsideTheTextBox) {
   Render(u"一");
   ASSERT_EQ(Texture().Width(), 32u);
   unsigned box_right = 0, box_bottom = 0;
-  for (unsigned y = 0; y < Texture().Height(); ++y)
-    for (unsigned x = 0; x < Texture().Width(); ++x)
-      if (Alpha(Pixel(x, y)) != 0) box_right = std::max(box_right, x), box_bottom = std::max(box_bottom, y);
+  ForEachPixel([&](unsigned x, unsigned y, uint32_t pixel) {
+    if (Alpha(pixel) == 0) return;
+    box_right = std::max(box_right, x);
+    box_bottom = std::max(box_bottom, y);
+  });
   ASSERT_TRUE(box_right + 2 < Texture().Width() || box_bottom + 2 < Texture().Height()) << "box fills the texture";
 
   Source().textOpacity = 100;
   Source().backgroundOpacity = 0;
   Render(u"一");
-  int ink = 0, ink_outside = 0;
-  for (unsigned y = 0; y < Texture().Height(); ++y)
-    for (unsigned x = 0; x < Texture().Width(); ++x) {
-      if (Alpha(Pixel(x, y)) == 0) continue;
-      ++ink;
-      // One pixel of anti-aliasing may reach past the box's last whole pixel.
-      ink_outside += x > box_right + 1 || y > box_bottom + 1;
-    }
-  EXPECT_GT(ink, 0);
+  EXPECT_GT(CountPixels([](uint32_t pixel) { return Alpha(pixel) != 0; }), 0);
+  int ink_outside = 0;
+  ForEachPixel([&](unsigned x, unsigned y, uint32_t pixel) {
+    // One pixel of anti-aliasing may reach past the box's last whole pixel.
+    ink_outside += Alpha(pixel) != 0 && (x > box_right + 1 || y > box_bottom + 1);
+  });
   EXPECT_EQ(ink_outside, 0);
 }
 
