@@ -1,4 +1,4 @@
 # Warnings as errors on the project's own targets.
-function(qt_warnings target)
+function(quillora_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
 endfunction()

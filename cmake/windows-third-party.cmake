@@ -5,43 +5,43 @@
 # the benchmark. They are installed in the build folder, where find_package
 # finds them as it finds the Linux ones.
 
-set(QT_THIRD_PARTY_DIR ${CMAKE_BINARY_DIR}/third-party)
-set(QT_THIRD_PARTY_PREFIX ${QT_THIRD_PARTY_DIR}/install)
-file(MAKE_DIRECTORY ${QT_THIRD_PARTY_DIR})
-list(APPEND CMAKE_FIND_ROOT_PATH ${QT_THIRD_PARTY_PREFIX})
-list(APPEND CMAKE_PREFIX_PATH ${QT_THIRD_PARTY_PREFIX})
+set(QUILLORA_THIRD_PARTY_DIR ${CMAKE_BINARY_DIR}/third-party)
+set(QUILLORA_THIRD_PARTY_PREFIX ${QUILLORA_THIRD_PARTY_DIR}/install)
+file(MAKE_DIRECTORY ${QUILLORA_THIRD_PARTY_DIR})
+list(APPEND CMAKE_FIND_ROOT_PATH ${QUILLORA_THIRD_PARTY_PREFIX})
+list(APPEND CMAKE_PREFIX_PATH ${QUILLORA_THIRD_PARTY_PREFIX})
 
 # Static zlib, so that no program needs zlib1.dll.
 list(GET CMAKE_FIND_ROOT_PATH 0 mingw_root)
 set(ZLIB_LIBRARY ${mingw_root}/lib/libz.a CACHE FILEPATH "zlib, linked statically" FORCE)
 set(ZLIB_INCLUDE_DIR ${mingw_root}/include CACHE PATH "zlib headers" FORCE)
 
-# qt_third_party(name source-package cmake-options...): fetches, builds and
+# quillora_third_party(name source-package cmake-options...): fetches, builds and
 # installs one library, once. @VERSION@ in an option stands for the upstream
 # version, as Debian's rules pass it.
-function(qt_third_party name source_package)
-  set(stamp ${QT_THIRD_PARTY_DIR}/${name}.installed)
+function(quillora_third_party name source_package)
+  set(stamp ${QUILLORA_THIRD_PARTY_DIR}/${name}.installed)
   if(EXISTS ${stamp})
     return()
   endif()
   message(STATUS "Cross-building ${name} from Debian's source package ${source_package}")
   execute_process(
-    COMMAND ${PROJECT_SOURCE_DIR}/scripts/debian-source.sh ${source_package} ${QT_THIRD_PARTY_DIR}/sources
+    COMMAND ${PROJECT_SOURCE_DIR}/scripts/debian-source.sh ${source_package} ${QUILLORA_THIRD_PARTY_DIR}/sources
     OUTPUT_VARIABLE source_dir OUTPUT_STRIP_TRAILING_WHITESPACE
-    ERROR_FILE ${QT_THIRD_PARTY_DIR}/${name}-source.log
+    ERROR_FILE ${QUILLORA_THIRD_PARTY_DIR}/${name}-source.log
     RESULT_VARIABLE failed)
   if(failed)
-    message(FATAL_ERROR "Could not fetch ${source_package}; see ${QT_THIRD_PARTY_DIR}/${name}-source.log")
+    message(FATAL_ERROR "Could not fetch ${source_package}; see ${QUILLORA_THIRD_PARTY_DIR}/${name}-source.log")
   endif()
   string(REGEX REPLACE ".*-" "" version ${source_dir})
   set(options ${ARGN})
   list(TRANSFORM options REPLACE "@VERSION@" ${version})
-  set(build_dir ${QT_THIRD_PARTY_DIR}/build/${name})
-  set(log ${QT_THIRD_PARTY_DIR}/${name}-build.log)
+  set(build_dir ${QUILLORA_THIRD_PARTY_DIR}/build/${name})
+  set(log ${QUILLORA_THIRD_PARTY_DIR}/${name}-build.log)
   execute_process(
     COMMAND ${CMAKE_COMMAND} -S ${source_dir} -B ${build_dir} -G ${CMAKE_GENERATOR}
       -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE} -DCMAKE_BUILD_TYPE=Release
-      -DCMAKE_INSTALL_PREFIX=${QT_THIRD_PARTY_PREFIX} ${options}
+      -DCMAKE_INSTALL_PREFIX=${QUILLORA_THIRD_PARTY_PREFIX} ${options}
     COMMAND_ERROR_IS_FATAL ANY OUTPUT_FILE ${log} ERROR_FILE ${log})
   execute_process(
     COMMAND ${CMAKE_COMMAND} --build ${build_dir} --target install -j 2
@@ -49,10 +49,10 @@ function(qt_third_party name source_package)
   file(TOUCH ${stamp})
 endfunction()
 
-qt_third_party(libpng libpng1.6
+quillora_third_party(libpng libpng1.6
   -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_EXECUTABLES=OFF -DPNG_TESTS=OFF
   -DZLIB_LIBRARY=${ZLIB_LIBRARY} -DZLIB_INCLUDE_DIR=${ZLIB_INCLUDE_DIR})
-qt_third_party(benchmark benchmark
+quillora_third_party(benchmark benchmark
   -DGIT_VERSION=@VERSION@
   -DBENCHMARK_ENABLE_TESTING=OFF -DBENCHMARK_ENABLE_GTEST_TESTS=OFF -DBENCHMARK_ENABLE_WERROR=OFF
   -DBENCHMARK_INSTALL_DOCS=OFF -DBENCHMARK_ENABLE_LTO=OFF)

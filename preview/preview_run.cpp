@@ -17,7 +17,7 @@ namespace {
 
 // The host's own layout: the plug-in in plugins/, its companion in the
 // plug-in's folder, under the name the runtime opens it by.
-constexpr char kPluginFile[] = "plugins/" QT_PLUGIN_FILE_NAME;
+constexpr char kPluginFile[] = "plugins/" QUILLORA_PLUGIN_FILE_NAME;
 constexpr char kCompanionFile[] = ".\\plugins\\QuilloraThanks\\Kelvaro.dll";
 // A face with Chinese glyphs, which the settings form "picks" for a source
 // that has no font yet.

@@ -9,6 +9,6 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows
 
 source scripts/wine-env.sh build/windows
-trap qt_wine_stop EXIT
-qt_wine_start
+trap quillora_wine_stop EXIT
+quillora_wine_start
 ctest --preset windows

@@ -1,14 +1,14 @@
 # Sourced: the Wine environment the Windows build's programs run in.
 #   source scripts/wine-env.sh [build folder]     (default build/windows)
-#   qt_wine_start   persistent wineserver and a booted, configured prefix
-#   qt_wine_stop    ends the wineserver and every Wine process of the prefix
+#   quillora_wine_start   persistent wineserver and a booted, configured prefix
+#   quillora_wine_stop    ends the wineserver and every Wine process of the prefix
 # Between the two, `ctest --preset windows` or `wine build/windows/X.exe`.
 
-qt_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-qt_windows_build=$(realpath -m "${1:-$qt_root/build/windows}")
+quillora_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+quillora_windows_build=$(realpath -m "${1:-$quillora_root/build/windows}")
 
 # A prefix of the build's own, headless and quiet.
-export WINEPREFIX=$qt_windows_build/wine-prefix
+export WINEPREFIX=$quillora_windows_build/wine-prefix
 export WINEARCH=win64
 export WINEDEBUG=-all
 unset DISPLAY WAYLAND_DISPLAY
@@ -18,36 +18,36 @@ export LC_ALL=zh_CN.UTF-8
 
 # Silences a Wine command: its background processes inherit open pipes, and
 # a caller waiting for end of file (ctest) would wait for them.
-qt_wine_quiet() { "$@" </dev/null >/dev/null 2>&1; }
+quillora_wine_quiet() { "$@" </dev/null >/dev/null 2>&1; }
 
-qt_wine_configure() {
+quillora_wine_configure() {
   # No X display: Wine's null graphics driver, or CreateWindowExW fails
   # (error 1400).
-  qt_wine_quiet wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f
+  quillora_wine_quiet wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f
   # Chinese text in Liberation Sans (what Wine offers for Arial) falls back
   # to WenQuanYi Zen Hei instead of boxes. Linking Arial itself would draw
   # Latin text in the CJK face.
-  qt_wine_quiet wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+  quillora_wine_quiet wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
     /v 'Liberation Sans' /t REG_MULTI_SZ /d 'wqy-zenhei.ttc,WenQuanYi Zen Hei' /f
 }
 
-qt_wine_start() {
+quillora_wine_start() {
   mkdir -p "$WINEPREFIX"
-  qt_wine_quiet wineserver -p
+  quillora_wine_quiet wineserver -p
   # Boots or updates the prefix before anything runs in it, with the .NET
   # and HTML engines off, so that Wine never offers to install Mono or Gecko;
   # the tests then see Wine's mscoree without a runtime.
-  WINEDLLOVERRIDES="mscoree,mshtml=" qt_wine_quiet wineboot --init
-  qt_wine_configure
+  WINEDLLOVERRIDES="mscoree,mshtml=" quillora_wine_quiet wineboot --init
+  quillora_wine_configure
   # The boot started the desktop process before the settings existed; a
   # fresh server starts it again with them. The first process of a server
   # starts Wine's background processes (services, desktop), which keep the
   # output of whoever started them open: that is a silenced one here, never
   # a test.
-  qt_wine_quiet wineserver -k
-  qt_wine_quiet wineserver -w
-  qt_wine_quiet wineserver -p
-  qt_wine_quiet wine cmd /c exit
+  quillora_wine_quiet wineserver -k
+  quillora_wine_quiet wineserver -w
+  quillora_wine_quiet wineserver -p
+  quillora_wine_quiet wine cmd /c exit
 }
 
-qt_wine_stop() { qt_wine_quiet wineserver -k || true; }
+quillora_wine_stop() { quillora_wine_quiet wineserver -k || true; }

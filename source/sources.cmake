@@ -1,5 +1,5 @@
 # The thanks source's files, relative to the project root.
-set(QT_SOURCE_SOURCES
+set(QUILLORA_SOURCE_SOURCES
   source/base_size.cpp
   source/configure.cpp
   source/font_description.cpp

@@ -34,7 +34,7 @@ int main() {
   DisplayText = kLine;
   UpdateTexture(source.get());
 
-  std::printf("| %s | %.2f x %.2f | %d x %d |\n", QT_METRICS_PLATFORM, element.GetFloat(u"baseSizeCX"),
+  std::printf("| %s | %.2f x %.2f | %d x %d |\n", QUILLORA_METRICS_PLATFORM, element.GetFloat(u"baseSizeCX"),
               element.GetFloat(u"baseSizeCY"), source->textureSize.width, source->textureSize.height);
   return 0;
 }

@@ -1,5 +1,5 @@
 // The GDI+ lock of platform/gdiplus_lock.h. On Linux it lives in the shared
-// qtwin32 library, so every module of the process (host, plug-in, companion)
+// quillora_win32 library, so every module of the process (host, plug-in, companion)
 // takes the same one; the system GDI+ on Windows needs only one per module.
 
 #include "platform/gdiplus_lock.h"

@@ -130,7 +130,7 @@ class CompanionModuleTest : public ::testing::Test {
     return path.string();
   }
 
-  CompanionClient client{QT_COMPANION_FILE};
+  CompanionClient client{QUILLORA_COMPANION_FILE};
   std::vector<win::HWND> windows;
 };
 

@@ -41,7 +41,7 @@ std::string Read(const fs::path& path) {
 // scene's settings: the texture's pixels as an RGBA image.
 Image RenderThroughTheSource(const std::u16string& line) {
   using LoadFn = bool (*)();
-  void* plugin = platform::OpenModule("plugins/" QT_PLUGIN_FILE_NAME);
+  void* plugin = platform::OpenModule("plugins/" QUILLORA_PLUGIN_FILE_NAME);
   const auto load = reinterpret_cast<LoadFn>(platform::FindExport(plugin, "LoadPlugin"));
   const auto unload = reinterpret_cast<LoadFn>(platform::FindExport(plugin, "UnloadPlugin"));
   CompanionClient companion(".\\plugins\\QuilloraThanks\\Kelvaro.dll");
@@ -89,7 +89,7 @@ TEST(PreviewEndToEnd, TheLastFrameShowsTheLastThanksLine) {
                                       << kSceneData << "      }\n    }\n  }\n}\n";
   // Not starting with a quote: cmd.exe would drop the first and the last
   // one. Wine's cmd.exe also misreads a 2> before the program.
-  const std::string command = ">\"" + (folder / "stdout.txt").string() + "\" \"" + QT_PREVIEW_FILE +
+  const std::string command = ">\"" + (folder / "stdout.txt").string() + "\" \"" + QUILLORA_PREVIEW_FILE +
                               "\" --script \"" + (folder / "gifts.txt").string() + "\" --settings \"" +
                               (folder / "scene.txt").string() + "\" --canvas 800x200 --frames 90 --out \"" +
                               (folder / "out").string() + "\" 2>\"" + (folder / "stderr.txt").string() + "\"";

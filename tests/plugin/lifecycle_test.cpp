@@ -11,7 +11,7 @@
 
 namespace {
 
-const std::string kModule = std::string("plugins\\") + QT_PLUGIN_FILE_NAME;
+const std::string kModule = std::string("plugins\\") + QUILLORA_PLUGIN_FILE_NAME;
 
 class LifecycleTest : public ::testing::Test {
  protected:

@@ -18,7 +18,7 @@
 namespace {
 
 
-const std::string kModule = std::string("plugins\\") + QT_PLUGIN_FILE_NAME;
+const std::string kModule = std::string("plugins\\") + QUILLORA_PLUGIN_FILE_NAME;
 const std::string kCompanion = "plugins\\QuilloraThanks\\Kelvaro.dll";
 
 void Pump() {

@@ -34,7 +34,7 @@ TEST(ProductModule, WithoutDotNetTheUserSeesM128AndTheLoadFails) {
   standin::ClearMessagesAndLog();
   standin::ClearRegisteredClasses();
 
-  PluginModule module(QT_PRODUCT_MODULE);
+  PluginModule module(QUILLORA_PRODUCT_MODULE);
   ASSERT_TRUE(module.ok());
   EXPECT_FALSE(module.LoadPlugin());
 

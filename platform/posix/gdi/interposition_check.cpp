@@ -25,7 +25,7 @@ bool BindsHere(const char* name) {
         "GdipGetImageGraphicsContext", "GdipDeleteGraphics", "GdipDisposeImage", "GdipDrawPath", "GdipFillPath",
         "FcFini"}) {
     if (!BindsHere(name)) {
-      std::fprintf(stderr, "qtwin32: %s binds to another library, not here; link qtwin32 before libgdiplus\n", name);
+      std::fprintf(stderr, "quillora_win32: %s binds to another library, not here; link quillora_win32 before libgdiplus\n", name);
     }
   }
 }

@@ -1,2 +1,2 @@
 # platform/terminal.h, compiled into the programs that use it.
-set(QT_TERMINAL_SOURCES ${CMAKE_CURRENT_LIST_DIR}/stderr_is_console.cpp)
+set(QUILLORA_TERMINAL_SOURCES ${CMAKE_CURRENT_LIST_DIR}/stderr_is_console.cpp)
