@@ -8,7 +8,7 @@
 #include "companion/companion_client.h"
 #include "contact_sheet.h"
 #include "frame_loop.h"
-#include "platform/gdiplus_flat.h"
+#include "platform/gdiplus.h"
 #include "platform/gdiplus_lock.h"
 #include "plugin_module.h"
 #include "scene.h"
@@ -32,13 +32,12 @@ int Fail(const std::string& message) {
 class GdiplusSession {
  public:
   GdiplusSession() {
-    platform::GdiplusGuard guard;
-    const GdiplusStartupInput input{1, nullptr, 0, 0};
-    ok_ = GdiplusStartup(&token_, &input, nullptr) == 0;
+    platform::GdiplusGuard lock;
+    ok_ = gdiplus::Startup(&token_) == gdiplus::Ok;
   }
   ~GdiplusSession() {
-    platform::GdiplusGuard guard;
-    if (ok_) GdiplusShutdown(token_);
+    platform::GdiplusGuard lock;
+    if (ok_) gdiplus::Shutdown(token_);
   }
   bool ok() const { return ok_; }
 

@@ -3,7 +3,7 @@
 #include <mutex>
 
 #include "host/api.h"
-#include "platform/gdiplus_flat.h"
+#include "platform/gdiplus.h"
 #include "platform/gdiplus_lock.h"
 #include "platform/win32.h"
 #include "plugin/module_state.h"
@@ -20,20 +20,19 @@ constexpr const char16_t* kFontNotFoundFallback = u"找不到字体“$1”。";
 
 // The bounds of DefaultHintText in `description`'s font, or false when GDI+
 // has no such font.
-bool MeasureHintText(const win::LOGFONTW& description, GpRectF* bounds) {
-  platform::GdiplusGuard gdiplus;
+bool MeasureHintText(const win::LOGFONTW& description, gdiplus::RectF* bounds) {
+  platform::GdiplusGuard lock;
   const OwnedDC dc(win::CreateCompatibleDC(nullptr));
-  GpFont* created = nullptr;
-  GdipCreateFontFromLogfontW(dc.get(), &description, &created);
+  gdiplus::Font* created = nullptr;
+  gdiplus::CreateFontFromLogfontW(dc.get(), &description, &created);
   const OwnedFont font(created);
   if (!font) return false;
-  GpGraphics* graphics = nullptr;
-  GdipCreateFromHDC(dc.get(), &graphics);
+  gdiplus::Graphics* graphics = nullptr;
+  gdiplus::CreateFromHDC(dc.get(), &graphics);
   const OwnedGraphics measuring(graphics);
   const OwnedFormat format = CreateTextLayoutFormat();
-  const GpRectF unbounded{0, 0, 0, 0};
-  GdipMeasureString(measuring.get(), DefaultHintText.Array(), -1, font.get(), &unbounded, format.get(), bounds, nullptr,
-                    nullptr);
+  const gdiplus::RectF unbounded{0, 0, 0, 0};
+  gdiplus::MeasureString(measuring.get(), DefaultHintText.Array(), -1, font.get(), &unbounded, format.get(), bounds);
   return true;
 }
 
@@ -62,7 +61,7 @@ void MeasureBaseSize(XElement* element) {
                                    element->GetInt(u"italic", 0) != 0, false);
   }
 
-  GpRectF bounds{0, 0, 0, 0};
+  gdiplus::RectF bounds{0, 0, 0, 0};
   if (!MeasureHintText(description, &bounds)) {
     ReportFontNotFound(face);
     return;

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "platform/gdiplus_flat.h"
+#include "platform/gdiplus.h"
 #include "platform/win32.h"
 
 template <typename Object, auto Release>
@@ -17,17 +17,15 @@ template <typename Object, auto Release>
 using Owned = std::unique_ptr<Object, Releaser<Object, Release>>;
 
 inline win::BOOL DeleteGdiObject(void* object) { return win::DeleteObject(object); }
-inline GpStatus DeleteSolidFill(GpSolidFill* brush) { return GdipDeleteBrush(reinterpret_cast<GpBrush*>(brush)); }
-inline GpStatus DisposeBitmap(GpBitmap* bitmap) { return GdipDisposeImage(reinterpret_cast<GpImage*>(bitmap)); }
 
 using OwnedGdiFont = Owned<win::HFONT__, DeleteGdiObject>;
 using OwnedDibSection = Owned<win::HBITMAP__, DeleteGdiObject>;
 using OwnedDC = Owned<win::HDC__, win::DeleteDC>;
-using OwnedFont = Owned<GpFont, GdipDeleteFont>;
-using OwnedFamily = Owned<GpFontFamily, GdipDeleteFontFamily>;
-using OwnedFormat = Owned<GpStringFormat, GdipDeleteStringFormat>;
-using OwnedGraphics = Owned<GpGraphics, GdipDeleteGraphics>;
-using OwnedBitmap = Owned<GpBitmap, DisposeBitmap>;
-using OwnedBrush = Owned<GpSolidFill, DeleteSolidFill>;
-using OwnedPath = Owned<GpPath, GdipDeletePath>;
-using OwnedPen = Owned<GpPen, GdipDeletePen>;
+using OwnedFont = Owned<gdiplus::Font, gdiplus::DeleteFont>;
+using OwnedFamily = Owned<gdiplus::FontFamily, gdiplus::DeleteFontFamily>;
+using OwnedFormat = Owned<gdiplus::StringFormat, gdiplus::DeleteStringFormat>;
+using OwnedGraphics = Owned<gdiplus::Graphics, gdiplus::DeleteGraphics>;
+using OwnedBitmap = Owned<gdiplus::Bitmap, gdiplus::DisposeBitmap>;
+using OwnedBrush = Owned<gdiplus::SolidBrush, gdiplus::DeleteBrush>;
+using OwnedPath = Owned<gdiplus::Path, gdiplus::DeletePath>;
+using OwnedPen = Owned<gdiplus::Pen, gdiplus::DeletePen>;

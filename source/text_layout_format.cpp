@@ -1,12 +1,13 @@
 #include "source/text_layout_format.h"
 
 OwnedFormat CreateTextLayoutFormat() {
-  GpStringFormat* generic = nullptr;  // GDI+'s own, never released
-  GdipStringFormatGetGenericTypographic(&generic);
-  GpStringFormat* copy = nullptr;
-  GdipCloneStringFormat(generic, &copy);
+  gdiplus::StringFormat* generic = nullptr;  // GDI+'s own, never released
+  gdiplus::StringFormatGetGenericTypographic(&generic);
+  gdiplus::StringFormat* copy = nullptr;
+  gdiplus::CloneStringFormat(generic, &copy);
   OwnedFormat format(copy);
-  GdipSetStringFormatFlags(format.get(), StringFormatFlagsMeasureTrailingSpaces | StringFormatFlagsNoFitBlackBox);
-  GdipSetStringFormatTrimming(format.get(), StringTrimmingWord);
+  gdiplus::SetStringFormatFlags(format.get(), gdiplus::StringFormatFlagsMeasureTrailingSpaces |
+                                                  gdiplus::StringFormatFlagsNoFitBlackBox);
+  gdiplus::SetStringFormatTrimming(format.get(), gdiplus::StringTrimmingWord);
   return format;
 }

@@ -10,7 +10,7 @@
 
 #include "source/texture_renderer.h"
 
-#include "platform/gdiplus_flat.h"
+#include "platform/gdiplus.h"
 #include "platform/gdiplus_lock.h"
 #include "platform/win32.h"
 #include "plugin/module_state.h"
@@ -23,35 +23,35 @@
 
 namespace {
 
-constexpr GpStatus kOk = 0;
+using gdiplus::Ok;
 
 // The GDI+ font for a GDI font, as read through its 8-bit description.
 OwnedFont MakeGdiplusFont(win::HDC dc, win::HFONT gdi_font) {
-  GpFont* font = nullptr;
+  gdiplus::Font* font = nullptr;
   win::LOGFONTA description{};
   if (win::GetObjectA(gdi_font, sizeof description, &description) != 0) {
-    GdipCreateFontFromLogfontA(dc, &description, &font);
+    gdiplus::CreateFontFromLogfontA(dc, &description, &font);
   } else {
-    GdipCreateFontFromDC(dc, &font);
+    gdiplus::CreateFontFromDC(dc, &font);
   }
   return OwnedFont(font);
 }
 
 OwnedGraphics MakeMeasuringGraphics(win::HDC dc) {
-  GpGraphics* graphics = nullptr;
-  GdipCreateFromHDC(dc, &graphics);
+  gdiplus::Graphics* graphics = nullptr;
+  gdiplus::CreateFromHDC(dc, &graphics);
   OwnedGraphics measuring(graphics);
-  GdipSetTextRenderingHint(measuring.get(), TextRenderingHintAntiAlias);
+  gdiplus::SetTextRenderingHint(measuring.get(), gdiplus::TextRenderingHintAntiAlias);
   return measuring;
 }
 
 // Writes the bounds of DisplayText into *box and widens it for the outline.
-void MeasureDisplayText(const QuilloraThanksImage& source, GpGraphics* measuring, GpFont* font,
-                        const GpStringFormat* format, GpRectF* box) {
-  const GpRectF unbounded{0, 0, 0, 0};
-  const GpStatus status = GdipMeasureString(measuring, DisplayText.Array(), static_cast<int>(DisplayText.Length()),
-                                            font, &unbounded, format, box, nullptr, nullptr);
-  if (status != kOk) AppWarning(u"TextSource::UpdateTexture: Gdiplus::Graphics::MeasureString failed: %u", status);
+void MeasureDisplayText(const QuilloraThanksImage& source, gdiplus::Graphics* measuring, gdiplus::Font* font,
+                        const gdiplus::StringFormat* format, gdiplus::RectF* box) {
+  const gdiplus::RectF unbounded{0, 0, 0, 0};
+  const gdiplus::Status status = gdiplus::MeasureString(
+      measuring, DisplayText.Array(), static_cast<int>(DisplayText.Length()), font, &unbounded, format, box);
+  if (status != Ok) AppWarning(u"TextSource::UpdateTexture: Gdiplus::Graphics::MeasureString failed: %u", status);
   if (source.outline) {
     box->Width += source.outlineSize;
     box->Height += source.outlineSize;
@@ -80,77 +80,79 @@ bool MakeDrawingSurface(TextureExtent extent, DrawingSurface* surface) {
   info.bmiHeader.biBitCount = 32;
   surface->dib.reset(win::CreateDIBSection(surface->memory_dc.get(), &info, 0, &surface->pixels, nullptr, 0));
   if (!surface->pixels) return false;
-  GpBitmap* bitmap = nullptr;
-  GdipCreateBitmapFromScan0(extent.width, extent.height, extent.width * 4, PixelFormat32bppARGB, surface->pixels,
-                            &bitmap);
+  gdiplus::Bitmap* bitmap = nullptr;
+  gdiplus::CreateBitmapFromScan0(extent.width, extent.height, extent.width * 4, gdiplus::PixelFormat32bppARGB,
+                                 surface->pixels, &bitmap);
   surface->bitmap.reset(bitmap);
-  GpGraphics* graphics = nullptr;
-  GdipGetImageGraphicsContext(reinterpret_cast<GpImage*>(bitmap), &graphics);
+  if (!bitmap) return false;
+  gdiplus::Graphics* graphics = nullptr;
+  gdiplus::GetImageGraphicsContext(bitmap, &graphics);
   surface->graphics.reset(graphics);
   return surface->graphics != nullptr;
 }
 
-void DrawBackground(GpGraphics* graphics, TextureExtent extent, const GpRectF& box, ARGB background) {
-  GpStatus status;
+void DrawBackground(gdiplus::Graphics* graphics, TextureExtent extent, const gdiplus::RectF& box,
+                    gdiplus::ARGB background) {
+  gdiplus::Status status;
   if (static_cast<float>(extent.width) > box.Width || static_cast<float>(extent.height) > box.Height) {
     // The texture is larger than the box: only the box gets the background.
-    status = GdipGraphicsClear(graphics, 0x00000000);
-    GpSolidFill* brush = nullptr;
-    GdipCreateSolidFill(background, &brush);
+    status = gdiplus::GraphicsClear(graphics, 0x00000000);
+    gdiplus::SolidBrush* brush = nullptr;
+    gdiplus::CreateSolidFill(background, &brush);
     OwnedBrush fill(brush);
-    GdipFillRectangle(graphics, reinterpret_cast<GpBrush*>(fill.get()), box.X, box.Y, box.Width, box.Height);
+    gdiplus::FillRectangle(graphics, fill.get(), box.X, box.Y, box.Width, box.Height);
   } else {
-    status = GdipGraphicsClear(graphics, background);
+    status = gdiplus::GraphicsClear(graphics, background);
   }
-  if (status != kOk) AppWarning(u"TextSource::UpdateTexture: Graphics::Clear failed: %u", status);
+  if (status != Ok) AppWarning(u"TextSource::UpdateTexture: Graphics::Clear failed: %u", status);
 }
 
-void SetRenderingModes(GpGraphics* graphics) {
-  GdipSetTextRenderingHint(graphics, TextRenderingHintAntiAlias);
-  GdipSetCompositingMode(graphics, CompositingModeSourceOver);
-  GdipSetSmoothingMode(graphics, SmoothingModeAntiAlias);
+void SetRenderingModes(gdiplus::Graphics* graphics) {
+  gdiplus::SetTextRenderingHint(graphics, gdiplus::TextRenderingHintAntiAlias);
+  gdiplus::SetCompositingMode(graphics, gdiplus::CompositingModeSourceOver);
+  gdiplus::SetSmoothingMode(graphics, gdiplus::SmoothingModeAntiAlias);
 }
 
-void DrawTextOutline(QuilloraThanksImage* source, GpGraphics* graphics, GpPath* path, GpSolidFill* text_brush) {
-  GpPen* created = nullptr;
-  GdipCreatePen1(OutlineArgb(source->outlineColor, source->outlineOpacity, source->textOpacity), source->outlineSize,
-                 UnitWorld, &created);
+void DrawTextOutline(QuilloraThanksImage* source, gdiplus::Graphics* graphics, gdiplus::Path* path,
+                     gdiplus::SolidBrush* text_brush) {
+  gdiplus::Pen* created = nullptr;
+  gdiplus::CreatePen(OutlineArgb(source->outlineColor, source->outlineOpacity, source->textOpacity),
+                     source->outlineSize, gdiplus::UnitWorld, &created);
   OwnedPen pen(created);
-  GdipSetPenLineJoin(pen.get(), LineJoinRound);
-  GdipDrawPath(graphics, pen.get(), path);
-  GdipFillPath(graphics, reinterpret_cast<GpBrush*>(text_brush), path);
+  gdiplus::SetPenLineJoin(pen.get(), gdiplus::LineJoinRound);
+  gdiplus::DrawPath(graphics, pen.get(), path);
+  gdiplus::FillPath(graphics, text_brush, path);
 }
 
 // Draws DisplayText as an outlined path, laid out `outlineSize` / 2 further
 // right and down so that the outline stays inside the widened box.
-void DrawOutlinedText(QuilloraThanksImage* source, GpGraphics* graphics, GpFont* font, GpRectF box,
-                      const GpStringFormat* format, GpSolidFill* text_brush) {
+void DrawOutlinedText(QuilloraThanksImage* source, gdiplus::Graphics* graphics, gdiplus::Font* font,
+                      gdiplus::RectF box, const gdiplus::StringFormat* format, gdiplus::SolidBrush* text_brush) {
   const float offset = source->outlineSize * 0.5f;
   box.X += offset;
   box.Y += offset;
-  GpPath* created = nullptr;
-  GdipCreatePath(FillModeAlternate, &created);
+  gdiplus::Path* created = nullptr;
+  gdiplus::CreatePath(gdiplus::FillModeAlternate, &created);
   OwnedPath path(created);
-  GpFontFamily* family = nullptr;
-  GdipGetFamily(font, &family);
+  gdiplus::FontFamily* family = nullptr;
+  gdiplus::GetFamily(font, &family);
   OwnedFamily owned_family(family);
   int style = 0;
-  GdipGetFontStyle(font, &style);
-  REAL em_size = 0;
-  GdipGetFontSize(font, &em_size);
-  GdipAddPathString(path.get(), DisplayText.Array(), -1, family, style, em_size, &box, format);
+  gdiplus::GetFontStyle(font, &style);
+  float em_size = 0;
+  gdiplus::GetFontSize(font, &em_size);
+  gdiplus::AddPathString(path.get(), DisplayText.Array(), -1, family, style, em_size, &box, format);
   DrawTextOutline(source, graphics, path.get(), text_brush);
 }
 
-void DrawDisplayText(QuilloraThanksImage* source, GpGraphics* graphics, GpFont* font, const GpRectF& box,
-                     const GpStringFormat* format, GpSolidFill* text_brush) {
+void DrawDisplayText(QuilloraThanksImage* source, gdiplus::Graphics* graphics, gdiplus::Font* font,
+                     const gdiplus::RectF& box, const gdiplus::StringFormat* format, gdiplus::SolidBrush* text_brush) {
   if (source->outline) {
     DrawOutlinedText(source, graphics, font, box, format, text_brush);
     return;
   }
-  const GpStatus status =
-      GdipDrawString(graphics, DisplayText.Array(), -1, font, &box, format, reinterpret_cast<GpBrush*>(text_brush));
-  if (status != kOk) AppWarning(u"TextSource::UpdateTexture: Graphics::DrawString failed: %u", status);
+  const gdiplus::Status status = gdiplus::DrawString(graphics, DisplayText.Array(), -1, font, &box, format, text_brush);
+  if (status != Ok) AppWarning(u"TextSource::UpdateTexture: Graphics::DrawString failed: %u", status);
 }
 
 // Refills the texture when the size is unchanged, otherwise makes a new one.
@@ -183,10 +185,10 @@ win::HFONT CreateTextFont(QuilloraThanksImage* source) {
 }  // namespace
 
 void UpdateTexture(QuilloraThanksImage* source) {
-  platform::GdiplusGuard gdiplus;
+  platform::GdiplusGuard lock;
   OwnedGdiFont gdi_font(CreateTextFont(source));
   if (!gdi_font) return;
-  GpRectF box{0, 0, 32, 32};
+  gdiplus::RectF box{0, 0, 32, 32};
   const OwnedFormat format = CreateTextLayoutFormat();
   const bool has_text = DisplayText.IsValid();
 
@@ -201,8 +203,8 @@ void UpdateTexture(QuilloraThanksImage* source) {
   const TextureExtent extent = ApplySizeRule(source->fontSize, &box);
   DrawingSurface surface;
   if (!MakeDrawingSurface(extent, &surface)) return;
-  GpSolidFill* created = nullptr;
-  GdipCreateSolidFill(TextArgb(source->color, source->textOpacity), &created);
+  gdiplus::SolidBrush* created = nullptr;
+  gdiplus::CreateSolidFill(TextArgb(source->color, source->textOpacity), &created);
   OwnedBrush text_brush(created);
   DrawBackground(surface.graphics.get(), extent, box,
                  BackgroundArgb(source->backgroundColor, source->backgroundOpacity, has_text));

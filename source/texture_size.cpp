@@ -20,7 +20,7 @@ int32_t EvenWithinLimits(int32_t side) {
 
 }  // namespace
 
-TextureExtent ApplySizeRule(int32_t font_size, GpRectF* box) {
+TextureExtent ApplySizeRule(int32_t font_size, gdiplus::RectF* box) {
   int32_t height;
   if (static_cast<float>(font_size) > box->Height) {
     box->Height = static_cast<float>(font_size);

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/gdiplus_flat.h"
+#include "platform/gdiplus.h"
 
 struct TextureExtent {
   int32_t width;
@@ -13,4 +13,4 @@ struct TextureExtent {
 // Height is raised to it too, for drawing), otherwise the box truncated
 // after adding the single-precision 0.0001, then each side made even and
 // kept within 32 ... 8192, in that order.
-TextureExtent ApplySizeRule(int32_t font_size, GpRectF* box);
+TextureExtent ApplySizeRule(int32_t font_size, gdiplus::RectF* box);

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/gdiplus_flat.h"
+#include "platform/gdiplus.h"
 #include "platform/hostapi/standin_host.h"
 #include "plugin/module_state.h"
 #include "source/configure.h"
@@ -24,8 +24,7 @@ static_assert(sizeof kLine / sizeof kLine[0] == 21, "20 characters");
 int main() {
   // The host runs GDI+ for the plug-in; this program is the host.
   uintptr_t token = 0;
-  const GdiplusStartupInput input{1, nullptr, 0, 0};
-  if (GdiplusStartup(&token, &input, nullptr) != 0) return 1;
+  if (gdiplus::Startup(&token) != gdiplus::Ok) return 1;
 
   standin::SettingsElement element(u"data");
   MeasureBaseSize(&element);

@@ -11,7 +11,7 @@
 
 #include "companion/companion_client.h"
 #include "image.h"
-#include "platform/gdiplus_flat.h"
+#include "platform/gdiplus.h"
 #include "platform/gdiplus_lock.h"
 #include "platform/hostapi/standin_host.h"
 #include "platform/system.h"
@@ -113,13 +113,12 @@ TEST(PreviewEndToEnd, TheLastFrameShowsTheLastThanksLine) {
   uintptr_t token = 0;
   {
     platform::GdiplusGuard guard;
-    const GdiplusStartupInput input{1, nullptr, 0, 0};
-    ASSERT_EQ(GdiplusStartup(&token, &input, nullptr), 0);
+    ASSERT_EQ(gdiplus::Startup(&token), gdiplus::Ok);
   }
   const Image rendered = RenderThroughTheSource(kLastLine);
   {
     platform::GdiplusGuard guard;
-    GdiplusShutdown(token);
+    gdiplus::Shutdown(token);
   }
   const InkBox expected = FindInk(rendered, 0x00000000, 96);
   ASSERT_GT(expected.width, 100);

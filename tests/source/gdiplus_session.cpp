@@ -3,15 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/gdiplus_flat.h"
+#include "platform/gdiplus.h"
 
 namespace {
 
 class GdiplusSession : public ::testing::Environment {
  public:
   void SetUp() override {
-    const GdiplusStartupInput input{1, nullptr, 0, 0};
-    ASSERT_EQ(GdiplusStartup(&token_, &input, nullptr), 0);
+    ASSERT_EQ(gdiplus::Startup(&token_), gdiplus::Ok);
   }
 
  private:

@@ -22,7 +22,7 @@ class SizeRuleTest : public ::testing::TestWithParam<SizeCase> {};
 
 TEST_P(SizeRuleTest, GivesEvenClampedSidesAndRaisesTheBox) {
   const SizeCase c = GetParam();
-  GpRectF box{0, 0, c.width, c.height};
+  gdiplus::RectF box{0, 0, c.width, c.height};
   const TextureExtent extent = ApplySizeRule(c.font_size, &box);
   EXPECT_EQ(extent.width, c.texture_width);
   EXPECT_EQ(extent.height, c.texture_height);
@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(Boxes, SizeRuleTest,
 
 TEST(SizeRuleTest, HugeAndInvalidBoxesStayWithinLimits) {
   for (float side : {3e9f, -3e9f, std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity()}) {
-    GpRectF box{0, 0, side, side};
+    gdiplus::RectF box{0, 0, side, side};
     const TextureExtent extent = ApplySizeRule(48, &box);
     EXPECT_GE(extent.width, 32) << side;
     EXPECT_LE(extent.width, 8192) << side;

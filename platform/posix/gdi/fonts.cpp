@@ -5,6 +5,7 @@
 
 #include "gdi/face_name.h"
 #include "gdi/gdi_objects.h"
+#include "platform/gdi_faults.h"
 #include "platform/gdiplus_lock.h"
 
 namespace win {
@@ -32,7 +33,7 @@ LOGFONTA Narrow(const LOGFONTW& wide) {
 }  // namespace
 
 HFONT CreateFontIndirectW(const LOGFONTW* font) {
-  if (!font) return nullptr;
+  if (!font || GdiFaultNow(GdiOperation::CreateFontIndirect)) return nullptr;
   platform::GdiplusGuard guard;
   return static_cast<HFONT>(gdi::AddObject(std::make_unique<gdi::FontObject>(*font)));
 }

@@ -5,7 +5,7 @@
 
 #include <unordered_map>
 
-#include "platform/gdiplus_flat.h"
+#include "platform/common/gdiplus_flat.h"
 #include "platform/gdiplus_lock.h"
 
 namespace win {

@@ -1,5 +1,6 @@
 // gdi32 services of platform/win32.h, passed through.
 
+#include "platform/gdi_faults.h"
 #include "win32/real_types.h"
 
 namespace win {
@@ -9,13 +10,20 @@ using real::Back;
 
 HGDIOBJ GetStockObject(int object) { return ::GetStockObject(object); }
 
-HFONT CreateFontIndirectW(const LOGFONTW* font) { return Back<HFONT>(::CreateFontIndirectW(As<::LOGFONTW>(font))); }
+HFONT CreateFontIndirectW(const LOGFONTW* font) {
+  if (GdiFaultNow(GdiOperation::CreateFontIndirect)) return nullptr;
+  return Back<HFONT>(::CreateFontIndirectW(As<::LOGFONTW>(font)));
+}
 
 int GetObjectA(HGDIOBJ object, int size, void* out) { return ::GetObjectA(object, size, out); }
 
 HDC CreateCompatibleDC(HDC dc) { return Back<HDC>(::CreateCompatibleDC(As<::HDC__>(dc))); }
 
 HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, void* section, DWORD offset) {
+  if (GdiFaultNow(GdiOperation::CreateDIBSection)) {
+    if (bits) *bits = nullptr;
+    return nullptr;
+  }
   return Back<HBITMAP>(::CreateDIBSection(As<::HDC__>(dc), As<::BITMAPINFO>(info), usage, bits, section, offset));
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
-// The GDI+ flat API functions this project calls, declared by hand: the Linux
-// GDI+ (libgdiplus) ships no headers, and <gdiplus.h> would pull in
-// <windows.h>. The same C names link against gdiplus.dll on Windows.
+// The GDI+ flat API functions that the implementations of platform/gdiplus.h
+// call, declared by hand: the Linux GDI+ (libgdiplus) ships no headers, and
+// <gdiplus.h> would pull in <windows.h>. The same C names link against
+// gdiplus.dll on Windows. Only those implementations include this header.
 // Text is UTF-16. Every function returns a GpStatus, 0 (Ok) on success.
 
 #include <cstdint>
@@ -39,28 +40,6 @@ struct GpPointF {
   REAL Y;
 };
 
-struct GpRect {
-  int X;
-  int Y;
-  int Width;
-  int Height;
-};
-
-// Win32's BitmapData; libgdiplus writes a larger one, so lock with
-// GdipBitmapDataStorage rather than this struct alone.
-struct GpBitmapData {
-  uint32_t Width;
-  uint32_t Height;
-  int32_t Stride;
-  GpPixelFormat PixelFormat;
-  void* Scan0;
-  uintptr_t Reserved;
-};
-struct GdipBitmapDataStorage {
-  GpBitmapData data;
-  unsigned char room[64];
-};
-
 struct GdiplusStartupInput {
   uint32_t GdiplusVersion;
   void* DebugEventCallback;
@@ -69,18 +48,7 @@ struct GdiplusStartupInput {
 };
 
 constexpr GpPixelFormat PixelFormat32bppARGB = 0x26200A;
-constexpr int ImageLockModeRead = 1;
-constexpr int ImageLockModeWrite = 2;
-constexpr int StringFormatFlagsNoFitBlackBox = 0x0004;
-constexpr int StringFormatFlagsMeasureTrailingSpaces = 0x0800;
-constexpr int StringTrimmingWord = 2;
-constexpr int TextRenderingHintAntiAlias = 4;
-constexpr int CompositingModeSourceOver = 0;
-constexpr int SmoothingModeAntiAlias = 4;
-constexpr int FillModeAlternate = 0;
-constexpr int UnitWorld = 0;
-constexpr int UnitPixel = 2;
-constexpr int LineJoinRound = 2;
+constexpr GpPixelFormat PixelFormat32bppPARGB = 0xE200B;
 
 GpStatus GdiplusStartup(uintptr_t* token, const GdiplusStartupInput* input, void* output);
 void GdiplusShutdown(uintptr_t token);
@@ -95,8 +63,6 @@ GpStatus GdipGetFontUnit(GpFont* font, int* unit);
 GpStatus GdipCreateFont(const GpFontFamily* family, REAL em_size, int style, int unit, GpFont** font);
 GpStatus GdipDeleteFont(GpFont* font);
 GpStatus GdipDeleteFontFamily(GpFontFamily* family);
-GpStatus GdipGetFamilyName(const GpFontFamily* family, char16_t name[32], uint16_t language);
-GpStatus GdipCreateFontFamilyFromName(const char16_t* name, void* collection, GpFontFamily** family);
 GpStatus GdipGetEmHeight(const GpFontFamily* family, int style, uint16_t* em_height);
 GpStatus GdipGetCellAscent(const GpFontFamily* family, int style, uint16_t* ascent);
 GpStatus GdipGetCellDescent(const GpFontFamily* family, int style, uint16_t* descent);
@@ -111,9 +77,6 @@ GpStatus GdipCreateFromHDC(win::HDC dc, GpGraphics** graphics);
 GpStatus GdipCreateBitmapFromScan0(int width, int height, int stride, GpPixelFormat format, void* scan0,
                                    GpBitmap** bitmap);
 GpStatus GdipGetImageGraphicsContext(GpImage* image, GpGraphics** graphics);
-GpStatus GdipBitmapLockBits(GpBitmap* bitmap, const GpRect* rect, unsigned flags, GpPixelFormat format,
-                            GpBitmapData* data);
-GpStatus GdipBitmapUnlockBits(GpBitmap* bitmap, GpBitmapData* data);
 GpStatus GdipSetTextRenderingHint(GpGraphics* graphics, int mode);
 GpStatus GdipSetCompositingMode(GpGraphics* graphics, int mode);
 GpStatus GdipSetSmoothingMode(GpGraphics* graphics, int mode);
@@ -138,5 +101,9 @@ GpStatus GdipSetPenLineJoin(GpPen* pen, int line_join);
 GpStatus GdipDeletePen(GpPen* pen);
 GpStatus GdipDrawPath(GpGraphics* graphics, GpPen* pen, GpPath* path);
 GpStatus GdipFillPath(GpGraphics* graphics, GpBrush* brush, GpPath* path);
+GpStatus GdipGetPointCount(GpPath* path, int* count);
+GpStatus GdipGetPathPoints(GpPath* path, GpPointF* points, int count);
+GpStatus GdipGetPathTypes(GpPath* path, uint8_t* types, int count);
+GpStatus GdipGetPathFillMode(GpPath* path, int* fill_mode);
 
 }  // extern "C"

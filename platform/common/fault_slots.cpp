@@ -1,0 +1,29 @@
+// The fault slots of the GDI and GDI+ functions, one per function.
+
+#include <array>
+#include <cstddef>
+
+#include "platform/gdi_faults.h"
+#include "platform/gdiplus_faults.h"
+
+namespace {
+
+template <typename Operation>
+platform::ScheduledFault** SlotOf(Operation operation) {
+  static std::array<platform::ScheduledFault*, static_cast<std::size_t>(Operation::Count)> slots{};
+  return &slots.at(static_cast<std::size_t>(operation));
+}
+
+}  // namespace
+
+namespace gdiplus {
+
+platform::ScheduledFault** FaultSlot(Operation operation) { return SlotOf(operation); }
+
+}  // namespace gdiplus
+
+namespace win {
+
+platform::ScheduledFault** GdiFaultSlot(GdiOperation operation) { return SlotOf(operation); }
+
+}  // namespace win

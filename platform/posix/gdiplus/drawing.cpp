@@ -1,0 +1,158 @@
+// Drawing on a bitmap over caller memory, every operation as coverage times
+// a solid colour composited in straight alpha (straight_alpha.h): clearing
+// writes the memory directly, text takes its coverage from libgdiplus
+// (text_scratch.h), rectangles and paths from FreeType (path_coverage.h).
+// A DC's graphics measures only.
+
+#include "gdiplus/coverage_mask.h"
+#include "gdiplus/path_coverage.h"
+#include "gdiplus/text_scratch.h"
+#include "platform/gdiplus_faults.h"
+#include "platform/gdiplus_lock.h"
+
+namespace gdiplus {
+namespace {
+
+// GDI+ draws pens thinner than a pixel one pixel wide.
+constexpr float kThinnestPen = 1.0f;
+// How far past its path a mitred join may reach, in pen widths.
+constexpr float kMiterReach = 5.0f;
+
+bool IsInvisible(ARGB color) { return (color >> 24) == 0; }
+
+// Paints `figures` filled or stroked in `color` onto the graphics' bitmap.
+template <typename Rasterise>
+Status PaintFigures(Graphics* graphics, const PathFigures& figures, float reach, ARGB color, Rasterise rasterise) {
+  CoverageMask mask(*graphics->target, figures.points.data(), static_cast<int>(figures.points.size()), reach);
+  if (const Status status = rasterise(&mask)) return status;
+  mask.Paint(*graphics->target, color, IsAntialiased(*graphics));
+  return Ok;
+}
+
+}  // namespace
+
+Status GraphicsClear(Graphics* graphics, ARGB color) {
+  platform::GdiplusGuard guard;
+  if (const Status fault = InjectedStatus(Operation::GraphicsClear)) return fault;
+  if (!graphics) return InvalidParameter;
+  if (!graphics->target) return NotImplemented;
+  const Bitmap& bitmap = *graphics->target;
+  for (int y = 0; y < bitmap.height; ++y) std::fill_n(bitmap.Row(y), bitmap.width, color);
+  return Ok;
+}
+
+Status CreateSolidFill(ARGB color, SolidBrush** brush) {
+  platform::GdiplusGuard guard;
+  if (const Status fault = InjectedStatus(Operation::CreateSolidFill, brush)) return fault;
+  if (!brush) return InvalidParameter;
+  *brush = new SolidBrush{color};
+  return Ok;
+}
+
+Status DeleteBrush(SolidBrush* brush) {
+  platform::GdiplusGuard guard;
+  if (const Status fault = InjectedStatus(Operation::DeleteBrush)) return fault;
+  if (!brush) return InvalidParameter;
+  delete brush;
+  return Ok;
+}
+
+Status FillRectangle(Graphics* graphics, SolidBrush* brush, float x, float y, float width, float height) {
+  platform::GdiplusGuard guard;
+  if (const Status fault = InjectedStatus(Operation::FillRectangle)) return fault;
+  if (!graphics || !brush) return InvalidParameter;
+  if (!graphics->target) return NotImplemented;
+  if (IsInvisible(brush->color) || width <= 0 || height <= 0) return Ok;
+  constexpr uint8_t kStart = 0, kLine = 1, kClose = 0x80;
+  const PathFigures rectangle{{{x, y}, {x + width, y}, {x + width, y + height}, {x, y + height}},
+                              {kStart, kLine, kLine, kLine | kClose}};
+  return PaintFigures(graphics, rectangle, 0, brush->color,
+                      [&](CoverageMask* mask) { return FillFigures(rectangle, false, mask); });
+}
+
+Status DrawString(Graphics* graphics, const char16_t* text, int length, const Font* font, const RectF* layout,
+                  const StringFormat* format, const SolidBrush* brush) {
+  platform::GdiplusGuard guard;
+  if (const Status fault = InjectedStatus(Operation::DrawString)) return fault;
+  if (!graphics || !brush || !text || !layout) return InvalidParameter;
+  if (!graphics->target) return NotImplemented;
+  if (!MeasuringGraphics(graphics)) return OutOfMemory;
+  return graphics->scratch->DrawText(text, length, font, layout, format, brush->color, *graphics->target);
+}
+
+Status CreatePath(int fill_mode, Path** path) {
+  platform::GdiplusGuard guard;
+  if (const Status fault = InjectedStatus(Operation::CreatePath, path)) return fault;
+  return GdipCreatePath(fill_mode, reinterpret_cast<GpPath**>(path));
+}
+
+Status AddPathString(Path* path, const char16_t* text, int length, const FontFamily* family, int style,
+                     float em_size, const RectF* layout, const StringFormat* format) {
+  platform::GdiplusGuard guard;
+  if (const Status fault = InjectedStatus(Operation::AddPathString)) return fault;
+  return GdipAddPathString(Native(path), text, length, Native(family), style, em_size, Native(layout),
+                           Native(format));
+}
+
+Status DeletePath(Path* path) {
+  platform::GdiplusGuard guard;
+  if (const Status fault = InjectedStatus(Operation::DeletePath)) return fault;
+  return GdipDeletePath(Native(path));
+}
+
+Status CreatePen(ARGB color, float width, int unit, Pen** pen) {
+  platform::GdiplusGuard guard;
+  if (const Status fault = InjectedStatus(Operation::CreatePen, pen)) return fault;
+  if (!pen || !(width >= 0)) return InvalidParameter;
+  // Without transforms, world units are pixels.
+  if (unit != UnitWorld && unit != UnitPixel) return NotImplemented;
+  *pen = new Pen{color, width, LineJoinMiter};
+  return Ok;
+}
+
+Status SetPenLineJoin(Pen* pen, int line_join) {
+  platform::GdiplusGuard guard;
+  if (const Status fault = InjectedStatus(Operation::SetPenLineJoin)) return fault;
+  if (!pen) return InvalidParameter;
+  pen->line_join = line_join;
+  return Ok;
+}
+
+Status DeletePen(Pen* pen) {
+  platform::GdiplusGuard guard;
+  if (const Status fault = InjectedStatus(Operation::DeletePen)) return fault;
+  if (!pen) return InvalidParameter;
+  delete pen;
+  return Ok;
+}
+
+Status DrawPath(Graphics* graphics, Pen* pen, Path* path) {
+  platform::GdiplusGuard guard;
+  if (const Status fault = InjectedStatus(Operation::DrawPath)) return fault;
+  if (!graphics || !pen || !path) return InvalidParameter;
+  if (!graphics->target) return NotImplemented;
+  if (IsInvisible(pen->color)) return Ok;
+  PathFigures figures;
+  if (const Status status = ReadPath(Native(path), &figures)) return status;
+  const float width = std::max(pen->width, kThinnestPen);
+  const float reach = width * (pen->line_join == LineJoinRound || pen->line_join == LineJoinBevel ? 0.5f : kMiterReach);
+  return PaintFigures(graphics, figures, reach, pen->color,
+                      [&](CoverageMask* mask) { return StrokeFigures(figures, width, pen->line_join, mask); });
+}
+
+Status FillPath(Graphics* graphics, SolidBrush* brush, Path* path) {
+  platform::GdiplusGuard guard;
+  if (const Status fault = InjectedStatus(Operation::FillPath)) return fault;
+  if (!graphics || !brush || !path) return InvalidParameter;
+  if (!graphics->target) return NotImplemented;
+  if (IsInvisible(brush->color)) return Ok;
+  int fill_mode = FillModeAlternate;
+  PathFigures figures;
+  if (const Status status = GdipGetPathFillMode(Native(path), &fill_mode)) return status;
+  if (const Status status = ReadPath(Native(path), &figures)) return status;
+  return PaintFigures(graphics, figures, 0, brush->color, [&](CoverageMask* mask) {
+    return FillFigures(figures, fill_mode == FillModeAlternate, mask);
+  });
+}
+
+}  // namespace gdiplus

@@ -1,0 +1,39 @@
+// String formats: libgdiplus's, passed through.
+
+#include "gdiplus/objects.h"
+#include "platform/gdiplus_faults.h"
+#include "platform/gdiplus_lock.h"
+
+namespace gdiplus {
+
+Status StringFormatGetGenericTypographic(StringFormat** format) {
+  platform::GdiplusGuard guard;
+  if (const Status fault = InjectedStatus(Operation::StringFormatGetGenericTypographic, format)) return fault;
+  return GdipStringFormatGetGenericTypographic(reinterpret_cast<GpStringFormat**>(format));
+}
+
+Status CloneStringFormat(const StringFormat* format, StringFormat** clone) {
+  platform::GdiplusGuard guard;
+  if (const Status fault = InjectedStatus(Operation::CloneStringFormat, clone)) return fault;
+  return GdipCloneStringFormat(Native(format), reinterpret_cast<GpStringFormat**>(clone));
+}
+
+Status SetStringFormatFlags(StringFormat* format, int flags) {
+  platform::GdiplusGuard guard;
+  if (const Status fault = InjectedStatus(Operation::SetStringFormatFlags)) return fault;
+  return GdipSetStringFormatFlags(Native(format), flags);
+}
+
+Status SetStringFormatTrimming(StringFormat* format, int trimming) {
+  platform::GdiplusGuard guard;
+  if (const Status fault = InjectedStatus(Operation::SetStringFormatTrimming)) return fault;
+  return GdipSetStringFormatTrimming(Native(format), trimming);
+}
+
+Status DeleteStringFormat(StringFormat* format) {
+  platform::GdiplusGuard guard;
+  if (const Status fault = InjectedStatus(Operation::DeleteStringFormat)) return fault;
+  return GdipDeleteStringFormat(Native(format));
+}
+
+}  // namespace gdiplus
