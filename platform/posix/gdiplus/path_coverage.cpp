@@ -5,6 +5,7 @@
 #include FT_OUTLINE_H
 #include FT_STROKER_H
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -21,8 +22,12 @@ constexpr FT_Fixed kMiterLimit = 10 << 16;
 // FreeType outlines count points in a short; longer paths go in parts of
 // whole figures.
 constexpr std::size_t kMostOutlinePoints = std::numeric_limits<short>::max();
-// The stroker's outline has several points for each of the path's.
-constexpr unsigned kMostStrokedPoints = kMostOutlinePoints / 2;
+
+// FreeType's rasteriser works in bands of a fixed number of cells and
+// decomposes the whole outline again for each band, so a line of text as
+// one outline costs several times its glyphs one by one. Fills therefore
+// go to FreeType in parts, split between figures whose bounds do not meet
+// (no hole is parted from its outline), and strokes figure by figure.
 
 // FreeType, started on first use and kept for the process; callers hold
 // the GDI+ lock.
@@ -71,6 +76,42 @@ Status ForEachFigure(const PathFigures& figures, Visit visit) {
   }
   return Ok;
 }
+
+struct Bounds {
+  float left, top, right, bottom;
+};
+
+Bounds FigureBounds(const PathFigures& figures, std::size_t first, std::size_t end) {
+  Bounds bounds{figures.points[first].X, figures.points[first].Y, figures.points[first].X, figures.points[first].Y};
+  for (std::size_t i = first + 1; i < end; ++i) {
+    bounds.left = std::min(bounds.left, figures.points[i].X);
+    bounds.right = std::max(bounds.right, figures.points[i].X);
+    bounds.top = std::min(bounds.top, figures.points[i].Y);
+    bounds.bottom = std::max(bounds.bottom, figures.points[i].Y);
+  }
+  return bounds;
+}
+
+// The bounds of the figures gathered for one part, and whether the next
+// figure can go to a part of its own.
+class Part {
+ public:
+  bool EndsBefore(const Bounds& next) const {
+    return !empty_ && (next.left > bounds_.right || next.right < bounds_.left || next.top > bounds_.bottom ||
+            next.bottom < bounds_.top);
+  }
+  void Add(const Bounds& figure) {
+    bounds_ = empty_ ? figure
+                     : Bounds{std::min(bounds_.left, figure.left), std::min(bounds_.top, figure.top),
+                              std::max(bounds_.right, figure.right), std::max(bounds_.bottom, figure.bottom)};
+    empty_ = false;
+  }
+  void Clear() { empty_ = true; }
+
+ private:
+  Bounds bounds_{};
+  bool empty_ = true;
+};
 
 // Figures gathered into one FreeType outline.
 class FillOutline {
@@ -176,12 +217,18 @@ Status ReadPath(GpPath* path, PathFigures* figures) {
 Status FillFigures(const PathFigures& figures, bool even_odd, CoverageMask* mask) {
   if (mask->Empty()) return Ok;
   FillOutline outline;
+  Part part;
   const Status status = ForEachFigure(figures, [&](std::size_t first, std::size_t end) {
-    if (!outline.Fits(end - first) && !outline.Empty()) {
+    const Bounds bounds = FigureBounds(figures, first, end);
+    if ((part.EndsBefore(bounds) || !outline.Fits(end - first)) && !outline.Empty()) {
+      part.Clear();
       if (const Status rendered = outline.Render(even_odd, mask)) return rendered;
     }
     // A figure too large for one FreeType outline is left out.
-    if (outline.Fits(end - first)) outline.AddFigure(figures, first, end);
+    if (outline.Fits(end - first)) {
+      outline.AddFigure(figures, first, end);
+      part.Add(bounds);
+    }
     return Ok;
   });
   if (status != Ok || outline.Empty()) return status;
@@ -193,13 +240,11 @@ Status StrokeFigures(const PathFigures& figures, float width, int line_join, Cov
   FT_Stroker stroker = nullptr;
   if (!Library() || FT_Stroker_New(Library(), &stroker) != 0) return OutOfMemory;
   FT_Stroker_Set(stroker, std::lround(width * 32), FT_STROKER_LINECAP_BUTT, ToFreeTypeJoin(line_join), kMiterLimit);
-  Status status = ForEachFigure(figures, [&](std::size_t first, std::size_t end) {
+  // A stroke is the union of its figures' strokes.
+  const Status status = ForEachFigure(figures, [&](std::size_t first, std::size_t end) {
     StrokeFigure(stroker, figures, first, end);
-    FT_UInt points = 0, contours = 0;
-    FT_Stroker_GetCounts(stroker, &points, &contours);
-    return points > kMostStrokedPoints ? RenderStroke(stroker, mask) : Ok;
+    return RenderStroke(stroker, mask);
   });
-  if (status == Ok) status = RenderStroke(stroker, mask);
   FT_Stroker_Done(stroker);
   return status;
 }
