@@ -4,6 +4,9 @@
 // (text_scratch.h), rectangles and paths from FreeType (path_coverage.h).
 // A DC's graphics measures only.
 
+#include <algorithm>
+#include <cmath>
+
 #include "gdiplus/coverage_mask.h"
 #include "gdiplus/path_coverage.h"
 #include "gdiplus/text_scratch.h"
@@ -20,12 +23,26 @@ constexpr float kMiterReach = 5.0f;
 
 bool IsInvisible(ARGB color) { return (color >> 24) == 0; }
 
-// Paints `figures` filled or stroked in `color` onto the graphics' bitmap.
+// Without anti-aliasing, GDI+ paints the pixels whose centres lie in the
+// shape, left and top edges included. Moved so that each point lies on the
+// pixel edge before the first centre at or after it, the shape covers those
+// pixels whole (axis-parallel edges) or at least half (others).
+PathFigures SnapToPixelEdges(const PathFigures& figures) {
+  PathFigures snapped = figures;
+  for (GpPointF& point : snapped.points) point = {std::ceil(point.X) - 0.5f, std::ceil(point.Y) - 0.5f};
+  return snapped;
+}
+
+// Paints `figures`, filled or stroked by rasterise(figures, mask), in
+// `color` onto the graphics' bitmap.
 template <typename Rasterise>
 Status PaintFigures(Graphics* graphics, const PathFigures& figures, float reach, ARGB color, Rasterise rasterise) {
-  CoverageMask mask(*graphics->target, figures.points.data(), static_cast<int>(figures.points.size()), reach);
-  if (const Status status = rasterise(&mask)) return status;
-  mask.Paint(*graphics->target, color, IsAntialiased(*graphics));
+  const bool antialiased = IsAntialiased(*graphics);
+  const PathFigures snapped = antialiased ? PathFigures{} : SnapToPixelEdges(figures);
+  const PathFigures& drawn = antialiased ? figures : snapped;
+  CoverageMask mask(*graphics->target, drawn.points.data(), static_cast<int>(drawn.points.size()), reach);
+  if (const Status status = rasterise(drawn, &mask)) return status;
+  mask.Paint(*graphics->target, color, antialiased);
   return Ok;
 }
 
@@ -66,8 +83,9 @@ Status FillRectangle(Graphics* graphics, SolidBrush* brush, float x, float y, fl
   constexpr uint8_t kStart = 0, kLine = 1, kClose = 0x80;
   const PathFigures rectangle{{{x, y}, {x + width, y}, {x + width, y + height}, {x, y + height}},
                               {kStart, kLine, kLine, kLine | kClose}};
-  return PaintFigures(graphics, rectangle, 0, brush->color,
-                      [&](CoverageMask* mask) { return FillFigures(rectangle, false, mask); });
+  return PaintFigures(graphics, rectangle, 0, brush->color, [](const PathFigures& drawn, CoverageMask* mask) {
+    return FillFigures(drawn, false, mask);
+  });
 }
 
 Status DrawString(Graphics* graphics, const char16_t* text, int length, const Font* font, const RectF* layout,
@@ -136,8 +154,9 @@ Status DrawPath(Graphics* graphics, Pen* pen, Path* path) {
   if (const Status status = ReadPath(Native(path), &figures)) return status;
   const float width = std::max(pen->width, kThinnestPen);
   const float reach = width * (pen->line_join == LineJoinRound || pen->line_join == LineJoinBevel ? 0.5f : kMiterReach);
-  return PaintFigures(graphics, figures, reach, pen->color,
-                      [&](CoverageMask* mask) { return StrokeFigures(figures, width, pen->line_join, mask); });
+  return PaintFigures(graphics, figures, reach, pen->color, [&](const PathFigures& drawn, CoverageMask* mask) {
+    return StrokeFigures(drawn, width, pen->line_join, mask);
+  });
 }
 
 Status FillPath(Graphics* graphics, SolidBrush* brush, Path* path) {
@@ -150,8 +169,8 @@ Status FillPath(Graphics* graphics, SolidBrush* brush, Path* path) {
   PathFigures figures;
   if (const Status status = GdipGetPathFillMode(Native(path), &fill_mode)) return status;
   if (const Status status = ReadPath(Native(path), &figures)) return status;
-  return PaintFigures(graphics, figures, 0, brush->color, [&](CoverageMask* mask) {
-    return FillFigures(figures, fill_mode == FillModeAlternate, mask);
+  return PaintFigures(graphics, figures, 0, brush->color, [&](const PathFigures& drawn, CoverageMask* mask) {
+    return FillFigures(drawn, fill_mode == FillModeAlternate, mask);
   });
 }
 
