@@ -28,7 +28,7 @@ RecordingApi& TheApi() {
 class StandInLocale : public LocaleStringLookup {
  public:
   const char16_t* LookupString(const char16_t* key) override {
-    if (key && std::u16string_view(key) == u"Sources.TextSource.FontNotFound") return u"找不到字体“$1”。";
+    if (key && std::u16string_view(key) == u"Sources.TextSource.FontNotFound") return u"字体“$1”未安装，请选择其他字体。";
     return key;
   }
 };
