@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "bindings/binding_table.h"
+#include "host/api.h"
+#include "platform/gdiplus_faults.h"
 #include "source/configure.h"
 #include "tests/support/plugin_fixture.h"
 
@@ -93,6 +95,45 @@ TEST_F(ConfigureTest, ExistingDataElementIsUsed) {
   EXPECT_EQ(source.GetElement(u"data"), data);
   EXPECT_NE(LastCommand().find(u"ShowForm:"), std::u16string::npos);
   EXPECT_EQ(data->GetFloat(u"baseSizeCY"), 32.0f) << "height raised to the size, then to 32";
+}
+
+// The host's font-not-found text with "$1" replaced by `face`.
+std::u16string FontNotFoundText(const std::u16string& face) {
+  std::u16string text = locale->LookupString(u"Sources.TextSource.FontNotFound");
+  const std::size_t at = text.find(u"$1");
+  EXPECT_NE(at, std::u16string::npos);
+  return text.replace(at, 2, face);
+}
+
+TEST_F(ConfigureTest, FontNotFoundNamesTheFaceAndWritesNothing) {
+  const gdiplus::InjectedFault no_font(gdiplus::Operation::CreateFontFromLogfontW, 14);
+  for (const char16_t* face : {u"不存在的字体", u""}) {
+    standin::ClearMessagesAndLog();
+    auto& data = NewElement();
+    data.SetString(u"font", face);
+    MeasureBaseSize(&data);
+    const auto boxes = standin::MessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(Utf8(boxes[0].text), Utf8(FontNotFoundText(face))) << "the face as read, before Arial stands in";
+    EXPECT_FALSE(boxes[0].has_owner || boxes[0].has_caption);
+    EXPECT_EQ(boxes[0].flags, 0u);
+    EXPECT_FALSE(data.Has(u"baseSizeCX") || data.Has(u"baseSizeCY"));
+  }
+}
+
+TEST_F(ConfigureTest, SavedFormWithoutAFontHandsOnTheBaseSizeItHad) {
+  const gdiplus::InjectedFault no_font(gdiplus::Operation::CreateFontFromLogfontW, 14);
+  auto& before = NewElement();
+  before.CreateElement(u"data")->SetFloat(u"baseSizeCX", 123.5f);
+  auto& never = NewElement();
+  runtime.answer = 0;
+  EXPECT_TRUE(ConfigureTextSource(&before, false));
+  EXPECT_EQ(before.GetFloat(u"cx"), 123.5f);
+  EXPECT_EQ(before.GetFloat(u"cy", -1.0f), 0.0f);
+  EXPECT_TRUE(ConfigureTextSource(&never, false));
+  EXPECT_EQ(never.GetFloat(u"cx", -1.0f), 0.0f);
+  EXPECT_EQ(never.GetFloat(u"cy", -1.0f), 0.0f);
+  EXPECT_EQ(standin::MessageBoxes().size(), 2u) << "one font-not-found message each";
 }
 
 }  // namespace
