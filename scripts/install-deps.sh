@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make clang libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  libpng-dev pkg-config
+  libpng-dev pkg-config libfreetype-dev
   libgdiplus fontconfig fonts-wqy-zenhei fonts-liberation fonts-dejavu-core
   locales
 )

@@ -6,7 +6,8 @@
 //
 // The build picks the implementation: on Windows each function passes
 // straight through to the system's gdiplus.dll; elsewhere the functions call
-// libgdiplus and add what it lacks (see platform/posix/gdiplus/README.md).
+// libgdiplus and FreeType and add what libgdiplus lacks (platform/posix/
+// gdiplus; docs/architecture.md, "GDI+ on Linux").
 //
 // Common contract, unless a function says otherwise:
 // - Every function returns a Status, Ok (0) on success. A function that
