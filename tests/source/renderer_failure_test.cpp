@@ -87,7 +87,7 @@ TEST_F(RendererFailureTest, FailedMeasurementKeepsTheFirstBoxAndStillWidensIt) {
 
 TEST_F(RendererFailureTest, NoGdiFontLeavesEverythingAsItWas) {
   const Before before = RenderWell();
-  const win::InjectedGdiFault no_font(win::GdiOperation::CreateFontIndirect);
+  const win::InjectedGdiFault no_font(win::GdiOperation::FontCreation);
   const InjectedFault measuring(Operation::MeasureString, gdiplus::Ok, kNeverCall);
   const InjectedFault drawing(Operation::DrawString, gdiplus::Ok, kNeverCall);
   Render(u"一二三四五六七");
@@ -99,7 +99,7 @@ TEST_F(RendererFailureTest, NoGdiFontLeavesEverythingAsItWas) {
 }
 
 TEST_F(RendererFailureTest, ArialStandsInForAFaceWithoutAFont) {
-  const win::InjectedGdiFault first_font_fails(win::GdiOperation::CreateFontIndirect, 1);
+  const win::InjectedGdiFault first_font_fails(win::GdiOperation::FontCreation, 1);
   Render(u"一二三");
   EXPECT_EQ(first_font_fails.Calls(), 2);
   EXPECT_NE(Source().texture, nullptr);
@@ -115,7 +115,7 @@ TEST_F(RendererFailureTest, NoSurfaceLeavesTheTextureAsItWas) {
                                  row == 0 ? platform::kEveryCall : kNeverCall);
       const InjectedFault graphics(Operation::GetImageGraphicsContext, row == 1 ? kFailure : gdiplus::Ok,
                                    row == 1 ? platform::kEveryCall : kNeverCall);
-      const win::InjectedGdiFault memory(win::GdiOperation::CreateDIBSection, row == 2 ? platform::kEveryCall : kNeverCall);
+      const win::InjectedGdiFault memory(win::GdiOperation::DibSectionCreation, row == 2 ? platform::kEveryCall : kNeverCall);
       Render(u"一二三四五六七");
       ExpectUnchanged(before);
       EXPECT_TRUE(Warnings().empty()) << row;

@@ -10,7 +10,8 @@
 
 namespace win {
 
-enum class GdiOperation { CreateFontIndirect, CreateDIBSection, Count };
+// FontCreation: CreateFontIndirectW; DibSectionCreation: CreateDIBSection.
+enum class GdiOperation { FontCreation, DibSectionCreation, Count };
 
 PLATFORM_EXPORT platform::ScheduledFault** GdiFaultSlot(GdiOperation operation);
 

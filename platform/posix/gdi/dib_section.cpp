@@ -39,7 +39,7 @@ uint64_t PixelBytes(const BITMAPINFOHEADER& header) {
 // does not offer: a non-null section is refused.
 HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, UINT usage, void** bits, void* section, DWORD) {
   if (bits) *bits = nullptr;
-  if (!info || section || usage > kDibPalColors || GdiFaultNow(GdiOperation::CreateDIBSection)) return nullptr;
+  if (!info || section || usage > kDibPalColors || GdiFaultNow(GdiOperation::DibSectionCreation)) return nullptr;
   const uint64_t bytes = PixelBytes(info->bmiHeader);
   if (bytes == 0) return nullptr;
   auto dib = std::make_unique<gdi::DibSection>(bytes);

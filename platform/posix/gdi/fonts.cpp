@@ -33,7 +33,7 @@ LOGFONTA Narrow(const LOGFONTW& wide) {
 }  // namespace
 
 HFONT CreateFontIndirectW(const LOGFONTW* font) {
-  if (!font || GdiFaultNow(GdiOperation::CreateFontIndirect)) return nullptr;
+  if (!font || GdiFaultNow(GdiOperation::FontCreation)) return nullptr;
   platform::GdiplusGuard guard;
   return static_cast<HFONT>(gdi::AddObject(std::make_unique<gdi::FontObject>(*font)));
 }

@@ -11,7 +11,7 @@ using real::Back;
 HGDIOBJ GetStockObject(int object) { return ::GetStockObject(object); }
 
 HFONT CreateFontIndirectW(const LOGFONTW* font) {
-  if (GdiFaultNow(GdiOperation::CreateFontIndirect)) return nullptr;
+  if (GdiFaultNow(GdiOperation::FontCreation)) return nullptr;
   return Back<HFONT>(::CreateFontIndirectW(As<::LOGFONTW>(font)));
 }
 
@@ -20,7 +20,7 @@ int GetObjectA(HGDIOBJ object, int size, void* out) { return ::GetObjectA(object
 HDC CreateCompatibleDC(HDC dc) { return Back<HDC>(::CreateCompatibleDC(As<::HDC__>(dc))); }
 
 HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, void* section, DWORD offset) {
-  if (GdiFaultNow(GdiOperation::CreateDIBSection)) {
+  if (GdiFaultNow(GdiOperation::DibSectionCreation)) {
     if (bits) *bits = nullptr;
     return nullptr;
   }
