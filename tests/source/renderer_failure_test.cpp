@@ -125,23 +125,26 @@ TEST_F(RendererFailureTest, NoSurfaceLeavesTheTextureAsItWas) {
   }
 }
 
+class SilentFailureTest : public RendererFailureTest, public ::testing::WithParamInterface<Operation> {};
+
 // Every other failure is silent and the update goes on to the texture.
-TEST_F(RendererFailureTest, OtherFailuresAreSilent) {
+TEST_P(SilentFailureTest, IsNotReportedAndTheUpdateGoesOn) {
   Source().outline = true;
-  for (Operation operation :
-       {Operation::CloneStringFormat, Operation::SetStringFormatFlags, Operation::SetStringFormatTrimming,
-        Operation::SetTextRenderingHint,
-        Operation::SetCompositingMode, Operation::SetSmoothingMode, Operation::CreateSolidFill,
-        Operation::FillRectangle, Operation::CreatePath, Operation::AddPathString, Operation::GetFamily,
-        Operation::CreatePen, Operation::SetPenLineJoin, Operation::DrawPath, Operation::FillPath}) {
-    const Before before = RenderWell();
-    const InjectedFault fault(operation, kFailure);
-    Render(u"一二三四五六七八");
-    EXPECT_GE(fault.Failures(), 1) << static_cast<int>(operation);
-    EXPECT_TRUE(Warnings().empty()) << static_cast<int>(operation);
-    EXPECT_NE(Source().textureSize.width, before.width) << static_cast<int>(operation);
-  }
+  const Before before = RenderWell();
+  const InjectedFault fault(GetParam(), kFailure);
+  Render(u"一二三四五六七八");
+  EXPECT_GE(fault.Failures(), 1);
+  EXPECT_TRUE(Warnings().empty());
+  EXPECT_NE(Source().textureSize.width, before.width);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SilentFailureTest,
+    ::testing::Values(Operation::CloneStringFormat, Operation::SetStringFormatFlags,
+                      Operation::SetStringFormatTrimming, Operation::SetTextRenderingHint,
+                      Operation::SetCompositingMode, Operation::SetSmoothingMode, Operation::CreateSolidFill,
+                      Operation::FillRectangle, Operation::CreatePath, Operation::AddPathString, Operation::GetFamily,
+                      Operation::CreatePen, Operation::SetPenLineJoin, Operation::DrawPath, Operation::FillPath));
 
 // Not reported itself: only the measurement that then has no font or no
 // graphics, and the drawing that has no font.
