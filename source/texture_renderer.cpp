@@ -119,8 +119,10 @@ void DrawTextOutline(QuilloraThanksImage* source, gdiplus::Graphics* graphics, g
   gdiplus::CreatePen(OutlineArgb(source->outlineColor, source->outlineOpacity, source->textOpacity),
                      source->outlineSize, gdiplus::UnitWorld, &created);
   OwnedPen pen(created);
-  gdiplus::SetPenLineJoin(pen.get(), gdiplus::LineJoinRound);
-  gdiplus::DrawPath(graphics, pen.get(), path);
+  if (pen) {
+    gdiplus::SetPenLineJoin(pen.get(), gdiplus::LineJoinRound);
+    gdiplus::DrawPath(graphics, pen.get(), path);
+  }
   gdiplus::FillPath(graphics, text_brush, path);
 }
 
@@ -141,6 +143,8 @@ void DrawOutlinedText(QuilloraThanksImage* source, gdiplus::Graphics* graphics, 
   gdiplus::GetFontStyle(font, &style);
   float em_size = 0;
   gdiplus::GetFontSize(font, &em_size);
+  // Some GDI+ builds crash on a path or family that could not be made.
+  if (!path || !family) return;
   gdiplus::AddPathString(path.get(), DisplayText.Array(), -1, family, style, em_size, &box, format);
   DrawTextOutline(source, graphics, path.get(), text_brush);
 }
