@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "bindings/message_window.h"
+#include "platform/posix/win32/standin_user32.h"
 #include "tests/bindings/binding_lookup.h"
 #include "tests/support/plugin_fixture.h"
-#include "win32/standin_user32.h"
 
 namespace {
 

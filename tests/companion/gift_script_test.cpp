@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "gift_script.h"
+#include "companion/gift_script.h"
 
 namespace companion {
 namespace {

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "record_file.h"
-#include "room.h"
+#include "companion/record_file.h"
+#include "companion/room.h"
 
 namespace companion {
 namespace {

@@ -7,7 +7,7 @@
 #include "platform/hostapi/standin_host.h"
 #include "platform/system.h"
 #include "plugin/user_messages.h"
-#include "plugin_module.h"
+#include "preview/plugin_module.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <sstream>
 
 #include "companion/companion_client.h"
-#include "image.h"
 #include "platform/gdiplus_flat.h"
 #include "platform/gdiplus_lock.h"
 #include "platform/hostapi/standin_host.h"
 #include "platform/system.h"
+#include "preview/image.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include <thread>
 #include <vector>
 
+#include "platform/posix/win32/standin_user32.h"
+#include "platform/posix/win32/win32_values.h"
 #include "platform/win32.h"
-#include "win32/standin_user32.h"
-#include "win32/win32_values.h"
 
 namespace {
 
