@@ -56,7 +56,8 @@ Image RenderThroughTheSource(const std::u16string& line) {
   data.SetString(u"font", u"WenQuanYi Zen Hei");
   data.SetInt(u"fontSize", 40);
   data.SetInt(u"is_no_thanks", 0);
-  ImageSource* source = standin::RegisteredClasses().at(0).create(&data);
+  // The class this load registered; an earlier load's went with its module.
+  ImageSource* source = standin::RegisteredClasses().back().create(&data);
   source->ActivateInScene();
   const int32_t window = std::stoi(standin::ToUtf8(data.GetString(u"innerId", u"0")));
   const std::u16string payload = line + u'\0';
