@@ -13,7 +13,7 @@
 #include "platform/gdiplus.h"
 #include "platform/gdiplus_lock.h"
 #include "platform/win32.h"
-#include "plugin/module_state.h"
+#include "source/display_text.h"
 #include "source/font_description.h"
 #include "source/gdi_owners.h"
 #include "source/render_colors.h"
@@ -50,7 +50,7 @@ void MeasureDisplayText(const QuilloraThanksImage& source, gdiplus::Graphics* me
                         const gdiplus::StringFormat* format, gdiplus::RectF* box) {
   const gdiplus::RectF unbounded{0, 0, 0, 0};
   const gdiplus::Status status = gdiplus::MeasureString(
-      measuring, DisplayText.Array(), static_cast<int>(DisplayText.Length()), font, &unbounded, format, box);
+      measuring, DisplayText().Array(), static_cast<int>(DisplayText().Length()), font, &unbounded, format, box);
   if (status != Ok) AppWarning(u"TextSource::UpdateTexture: Gdiplus::Graphics::MeasureString failed: %u", status);
   if (source.outline) {
     box->Width += source.outlineSize;
@@ -145,7 +145,7 @@ void DrawOutlinedText(QuilloraThanksImage* source, gdiplus::Graphics* graphics, 
   gdiplus::GetFontSize(font, &em_size);
   // Some GDI+ builds crash on a path or family that could not be made.
   if (!path || !family) return;
-  gdiplus::AddPathString(path.get(), DisplayText.Array(), -1, family, style, em_size, &box, format);
+  gdiplus::AddPathString(path.get(), DisplayText().Array(), -1, family, style, em_size, &box, format);
   DrawTextOutline(source, graphics, path.get(), text_brush);
 }
 
@@ -155,7 +155,7 @@ void DrawDisplayText(QuilloraThanksImage* source, gdiplus::Graphics* graphics, g
     DrawOutlinedText(source, graphics, font, box, format, text_brush);
     return;
   }
-  const gdiplus::Status status = gdiplus::DrawString(graphics, DisplayText.Array(), -1, font, &box, format, text_brush);
+  const gdiplus::Status status = gdiplus::DrawString(graphics, DisplayText().Array(), -1, font, &box, format, text_brush);
   if (status != Ok) AppWarning(u"TextSource::UpdateTexture: Graphics::DrawString failed: %u", status);
 }
 
@@ -194,7 +194,7 @@ void UpdateTexture(QuilloraThanksImage* source) {
   if (!gdi_font) return;
   gdiplus::RectF box{0, 0, 32, 32};
   const OwnedFormat format = CreateTextLayoutFormat();
-  const bool has_text = DisplayText.IsValid();
+  const bool has_text = DisplayText().IsValid();
 
   OwnedDC measuring_dc(win::CreateCompatibleDC(nullptr));
   const OwnedFont font = MakeGdiplusFont(measuring_dc.get(), gdi_font.get());

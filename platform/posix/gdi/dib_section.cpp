@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "gdi/gdi_objects.h"
 #include "platform/gdi_faults.h"
 #include "platform/gdiplus_lock.h"
+#include "platform/posix/gdi/gdi_objects.h"
 
 namespace win {
 namespace {

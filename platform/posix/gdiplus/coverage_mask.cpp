@@ -1,9 +1,9 @@
-#include "gdiplus/coverage_mask.h"
+#include "platform/posix/gdiplus/coverage_mask.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "gdiplus/straight_alpha.h"
+#include "platform/posix/gdiplus/straight_alpha.h"
 
 namespace gdiplus {
 

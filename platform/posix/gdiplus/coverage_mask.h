@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "gdiplus/objects.h"
+#include "platform/posix/gdiplus/objects.h"
 
 namespace gdiplus {
 

@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "gdiplus/coverage_mask.h"
-#include "gdiplus/path_coverage.h"
-#include "gdiplus/text_scratch.h"
+#include "platform/posix/gdiplus/coverage_mask.h"
+#include "platform/posix/gdiplus/path_coverage.h"
+#include "platform/posix/gdiplus/text_scratch.h"
 #include "platform/gdiplus_faults.h"
 #include "platform/gdiplus_lock.h"
 

@@ -5,7 +5,7 @@
 // a positive height the font libgdiplus makes is remade at the em size that
 // its face's metrics give for that cell height.
 
-#include "gdiplus/objects.h"
+#include "platform/posix/gdiplus/objects.h"
 #include "platform/gdiplus_faults.h"
 #include "platform/gdiplus_lock.h"
 

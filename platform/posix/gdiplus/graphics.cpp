@@ -1,8 +1,8 @@
 // Graphics on a DC (libgdiplus's, for measuring) and on bitmaps over caller
 // memory (this library's, drawn in straight alpha), and their modes.
 
-#include "gdiplus/objects.h"
-#include "gdiplus/text_scratch.h"
+#include "platform/posix/gdiplus/objects.h"
+#include "platform/posix/gdiplus/text_scratch.h"
 #include "platform/gdiplus_faults.h"
 #include "platform/gdiplus_lock.h"
 

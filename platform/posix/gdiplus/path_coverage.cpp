@@ -1,4 +1,4 @@
-#include "gdiplus/path_coverage.h"
+#include "platform/posix/gdiplus/path_coverage.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "gdiplus/coverage_mask.h"
+#include "platform/posix/gdiplus/coverage_mask.h"
 
 namespace gdiplus {
 

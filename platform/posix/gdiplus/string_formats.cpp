@@ -1,6 +1,6 @@
 // String formats: libgdiplus's, passed through.
 
-#include "gdiplus/objects.h"
+#include "platform/posix/gdiplus/objects.h"
 #include "platform/gdiplus_faults.h"
 #include "platform/gdiplus_lock.h"
 

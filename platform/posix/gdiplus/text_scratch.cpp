@@ -1,7 +1,7 @@
-#include "gdiplus/text_scratch.h"
+#include "platform/posix/gdiplus/text_scratch.h"
 
 
-#include "gdiplus/straight_alpha.h"
+#include "platform/posix/gdiplus/straight_alpha.h"
 
 namespace gdiplus {
 namespace {

@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "gdiplus/objects.h"
+#include "platform/posix/gdiplus/objects.h"
 
 namespace gdiplus {
 
