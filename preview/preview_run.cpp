@@ -98,7 +98,7 @@ int PlayScene(const PreviewOptions& options, const CompanionClient& companion, c
 
   std::string error;
   std::unique_ptr<standin::SettingsElement> settings = standin::LoadSettings(options.settings, &error);
-  if (!settings) return Fail(options.settings + ": " + error);
+  if (!settings) return Fail(error);
   std::vector<std::string> skipped;
   std::vector<SceneSource> sources = FindSources(*settings, type->class_name, &skipped);
   for (const std::string& name : skipped) std::printf("skipped %s: not a thanks source\n", name.c_str());

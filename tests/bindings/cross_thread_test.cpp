@@ -53,6 +53,13 @@ void SendMixedMessage(win::HWND window, std::mt19937& random, int i) {
   win::SendMessageW(window, win::WM_COPYDATA, 0, reinterpret_cast<win::LPARAM>(&data));
 }
 
+// Every value of the element as "name=text".
+std::vector<std::u16string> Texts(const standin::SettingsElement& element) {
+  std::vector<std::u16string> texts;
+  for (const auto& value : element.Values()) texts.push_back(value.name + u"=" + value.text);
+  return texts;
+}
+
 using CrossThreadTest = PluginTest;
 
 TEST_F(CrossThreadTest, CompanionMessagesWhileSourcesComeAndGo) {
@@ -74,16 +81,24 @@ TEST_F(CrossThreadTest, CompanionMessagesWhileSourcesComeAndGo) {
   });
 
   std::vector<std::unique_ptr<ImageSource>> sources;
+  std::vector<standin::SettingsElement*> elements;
+  // Each destroyed source's element and what it held then.
+  std::vector<std::pair<standin::SettingsElement*, std::vector<std::u16string>>> destroyed;
   int frame = 0;
   while (!done) {
     if (frame % 25 == 0 && sources.size() < 6) {
       auto& element = NewElement();
       sources.emplace_back(CreateThanksSource(&element));
+      elements.push_back(&element);
       sources.back()->ActivateInScene();
       std::lock_guard<std::mutex> lock(SharedStateMutex());
-      windows.Add(FindBindingByInnerId(String(element.GetString(u"innerId")))->window);
+      windows.Add(FindBindingByInnerId(element.GetString(u"innerId"))->window);
     }
-    if (frame % 90 == 89 && sources.size() > 2) sources.erase(sources.begin());
+    if (frame % 90 == 89 && sources.size() > 2) {
+      sources.erase(sources.begin());
+      destroyed.emplace_back(elements.front(), Texts(*elements.front()));
+      elements.erase(elements.begin());
+    }
     for (auto& source : sources) {
       source->PrepareFrame();
       source->ReloadSettings();
@@ -93,7 +108,9 @@ TEST_F(CrossThreadTest, CompanionMessagesWhileSourcesComeAndGo) {
   }
   companion.join();
   PumpMessages();
-  EXPECT_GT(frame, 0);
+  ASSERT_FALSE(destroyed.empty());
+  for (const auto& [element, values] : destroyed)
+    EXPECT_EQ(Texts(*element), values) << "a setting landed in a destroyed source's element";
   sources.clear();
 }
 

@@ -8,6 +8,7 @@
 
 #include "last_error.h"
 #include "message_queue.h"
+#include "platform/faults.h"
 #include "win32_values.h"
 
 namespace {
@@ -31,6 +32,10 @@ namespace win {
 
 HWND CreateWindowExW(DWORD ex_style, const WCHAR* class_name, const WCHAR* window_name, DWORD style, int x, int y,
                      int width, int height, HWND parent, HMENU menu, HINSTANCE instance, void* param) {
+  if (platform::FaultInjected(platform::FaultPoint::WindowCreation)) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+  }
   HWND window = nullptr;
   {
     Guard guard(System().lock);
