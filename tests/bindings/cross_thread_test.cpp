@@ -14,27 +14,12 @@
 #include "plugin/module_state.h"
 #include "source/thanks_source.h"
 #include "tests/support/plugin_fixture.h"
+#include "tests/support/window_list.h"
 
 namespace {
 
 using testing_support::PluginTest;
-
-class WindowList {
- public:
-  void Add(win::HWND window) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    windows_.push_back(window);
-  }
-  win::HWND Pick(std::mt19937& random) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (windows_.empty()) return nullptr;
-    return windows_[std::uniform_int_distribution<std::size_t>(0, windows_.size() - 1)(random)];
-  }
-
- private:
-  std::mutex mutex_;
-  std::vector<win::HWND> windows_;
-};
+using testing_support::WindowList;
 
 void SendMixedMessage(win::HWND window, std::mt19937& random, int i) {
   static const char16_t* const kPayloads[] = {u"感谢小明赠送的1个火箭", u"fontSize|40", u"font|Arial",

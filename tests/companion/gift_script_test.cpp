@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "gift_script.h"
+#include "tests/support/temp_folder.h"
 
 namespace companion {
 namespace {
@@ -63,14 +64,15 @@ TEST(GiftScript, EachMalformedLineIsNamedAndSkipped) {
 }
 
 TEST(GiftScript, LoadsFilesAndSaysWhenItCannot) {
-  const auto path = std::filesystem::temp_directory_path() / "companion_script_test.txt";
+  const testing_support::TempFolder folder("companion_script_test");
+  const auto path = folder / "gifts.txt";
   std::ofstream(path) << "3 星星 飞机 1 200\nbroken\n";
   const GiftScript loaded = LoadGiftScript(path.string());
   EXPECT_TRUE(loaded.readable);
   EXPECT_EQ(loaded.events.size(), 1u);
   ASSERT_EQ(loaded.errors.size(), 1u);
   EXPECT_TRUE(loaded.errors[0].starts_with(path.u16string() + u":2: "));
-  std::filesystem::remove(path);
+  std::filesystem::remove(path);  // now it cannot be read
 
   const GiftScript missing = LoadGiftScript(path.string());
   EXPECT_FALSE(missing.readable);

@@ -4,6 +4,7 @@
 
 #include "image.h"
 #include "options.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -39,7 +40,8 @@ TEST(PreviewImage, PngFilesKeepEveryPixel) {
   Image image(5, 3, 0x11223344);
   image.At(4, 2)[0] = 200;
   image.At(0, 1)[3] = 0;
-  const auto path = (std::filesystem::temp_directory_path() / "preview_image_test.png").string();
+  const testing_support::TempFolder folder("preview_image_test");
+  const auto path = (folder / "image.png").string();
   std::string error;
   ASSERT_TRUE(WritePng(image, path, &error)) << error;
   Image read;
@@ -47,7 +49,6 @@ TEST(PreviewImage, PngFilesKeepEveryPixel) {
   EXPECT_EQ(read.width, 5);
   EXPECT_EQ(read.height, 3);
   EXPECT_EQ(read.pixels, image.pixels);
-  std::filesystem::remove(path);
   EXPECT_FALSE(ReadPng(path, &read, &error));
   EXPECT_FALSE(WritePng(image, "/nonexistent-folder/x.png", &error));
 }

@@ -28,10 +28,14 @@
 #include "source/texture_renderer.h"
 #include "source/thanks_source.h"
 #include "tests/support/plugin_fixture.h"
+#include "tests/support/window_list.h"
 
 namespace {
 
 using testing_support::PluginTest;
+
+// Posted to the window thread to have it look at the run's steps.
+constexpr win::UINT kWake = win::WM_USER + 99;
 
 // Blocks held by the binding table, which lives as long as the module.
 std::size_t BindingTableBlocks() {
@@ -78,24 +82,6 @@ struct SceneSource {
   std::unique_ptr<ImageSource> image;
   win::HWND window = nullptr;
   bool active = false;
-};
-
-// What the companion knows: the windows it was introduced to.
-class Windows {
- public:
-  void Add(win::HWND window) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    windows_.push_back(window);
-  }
-  win::HWND Pick(std::mt19937& random) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (windows_.empty()) return nullptr;
-    return windows_[std::uniform_int_distribution<std::size_t>(0, windows_.size() - 1)(random)];
-  }
-
- private:
-  std::mutex mutex_;
-  std::vector<win::HWND> windows_;
 };
 
 void SendText(win::HWND window, win::ULONG_PTR code, const std::u16string& text, bool ansi) {
@@ -216,7 +202,7 @@ class HostThreadsTest : public PluginTest {
     std::vector<standin::SettingsElement::Value> values;
   };
   std::vector<Destroyed> destroyed_;
-  Windows windows_;
+  testing_support::WindowList windows_;  // the companion's
 
   std::mutex frame_mutex_;
   std::condition_variable frame_done_;
@@ -237,9 +223,11 @@ TEST_F(HostThreadsTest, WindowThreadRenderThreadAndCompanionTogether) {
   const std::size_t blocks = standin::LiveBlocks() - BindingTableBlocks();
   std::vector<win::HWND> all_windows;
 
-  // Steps of the run, each waited for by the next.
+  // Steps of the run, each waited for by the next. The window thread waits in
+  // its message loop, so each step also posts it a message.
   std::mutex step_mutex;
   std::condition_variable step;
+  std::atomic<win::HWND> wake{nullptr};
   bool scene_ready = false;      // the first sources are there
   int sent = 0;                  // messages of the busy room
   bool scene_final = false;      // the window thread changes the scene no more
@@ -247,56 +235,70 @@ TEST_F(HostThreadsTest, WindowThreadRenderThreadAndCompanionTogether) {
   bool reloaded = false;         // the sources took the last settings
   bool checked = false;          // the test has read the textures
   std::map<win::HWND, std::u16string> final_lines;
+  const auto advance = [&](const auto& change) {
+    {
+      std::lock_guard<std::mutex> lock(step_mutex);
+      change();
+    }
+    step.notify_all();
+    if (const win::HWND window = wake.load()) win::PostMessageW(window, kWake, 0, 0);
+  };
+  const auto wait_until = [&](const auto& condition) {
+    std::unique_lock<std::mutex> lock(step_mutex);
+    step.wait(lock, condition);
+  };
 
   std::thread render([this] { RenderLoop(); });
 
   std::thread window_thread([&] {
     std::mt19937 random(11);
-    int changes = 0;
     const auto pump_until = [&](const auto& condition) {
+      win::MSG msg;
       for (;;) {
-        PumpMessages();
-        std::unique_lock<std::mutex> lock(step_mutex);
-        if (condition()) return;
-        // Waits for the next message, or for the step, whichever comes.
-        step.wait_for(lock, std::chrono::milliseconds(1));
+        {
+          std::lock_guard<std::mutex> lock(step_mutex);
+          if (condition()) return;
+        }
+        // Handles the companion's sends while it waits for a posted wake.
+        if (win::GetMessageW(&msg, nullptr, 0, 0) > 0) win::DispatchMessageW(&msg);
       }
     };
     {
       std::lock_guard<std::mutex> scene(scene_mutex_);
       AddSource(random);
       AddSource(random);
-      std::lock_guard<std::mutex> lock(step_mutex);
-      scene_ready = true;
+      wake = scene_.front().window;  // lives until the end, as all windows do
     }
-    step.notify_all();
+    advance([&] { scene_ready = true; });
     // One change to the scene every 10 messages of the room.
-    pump_until([&] {
-      if (sent >= kMessages) return true;
-      if (sent / 10 > changes) {
-        ++changes;
-        std::lock_guard<std::mutex> scene(scene_mutex_);
-        ChangeScene(random);
-      }
-      return false;
-    });
+    for (int changes = 0;;) {
+      int now = 0;
+      pump_until([&] {
+        now = sent;
+        return now >= kMessages || now / 10 > changes;
+      });
+      if (now >= kMessages) break;
+      ++changes;
+      std::lock_guard<std::mutex> scene(scene_mutex_);
+      ChangeScene(random);
+    }
+    std::map<win::HWND, std::u16string> lines;
     {
       std::lock_guard<std::mutex> scene(scene_mutex_);
-      std::lock_guard<std::mutex> lock(step_mutex);
       for (SceneSource& source : scene_)
-        final_lines[source.window] = std::u16string(u"感谢") + source.data->GetString(u"innerId") + u"号的观众";
-      scene_final = true;
+        lines[source.window] = std::u16string(u"感谢") + source.data->GetString(u"innerId") + u"号的观众";
     }
-    step.notify_all();
+    advance([&] {
+      final_lines = lines;
+      scene_final = true;
+    });
     pump_until([&] { return final_lines_sent; });
     {
       // The last settings reach the sources, as when the user reopens them.
       std::lock_guard<std::mutex> scene(scene_mutex_);
       for (SceneSource& source : scene_) source.image->ReloadSettings();
-      std::lock_guard<std::mutex> lock(step_mutex);
-      reloaded = true;
     }
-    step.notify_all();
+    advance([&] { reloaded = true; });
     pump_until([&] { return checked; });
     std::lock_guard<std::mutex> scene(scene_mutex_);
     for (SceneSource& source : scene_)
@@ -308,41 +310,26 @@ TEST_F(HostThreadsTest, WindowThreadRenderThreadAndCompanionTogether) {
   std::thread companion([&] {
     std::mt19937 random(5);
     bool ansi = false;
-    {
-      std::unique_lock<std::mutex> lock(step_mutex);
-      step.wait(lock, [&] { return scene_ready; });
-    }
+    wait_until([&] { return scene_ready; });
     for (int i = 0; i < kMessages; ++i) {
       SendRandomMessage(windows_.Pick(random), random, &ansi);
-      {
-        std::lock_guard<std::mutex> lock(step_mutex);
-        ++sent;
-      }
-      step.notify_all();
+      advance([&] { ++sent; });
     }
     std::map<win::HWND, std::u16string> lines;
-    {
-      std::unique_lock<std::mutex> lock(step_mutex);
-      step.wait(lock, [&] { return scene_final; });
+    wait_until([&] {
       lines = final_lines;
-    }
+      return scene_final;
+    });
     for (const auto& [window, line] : lines) {
       win::SendMessageW(window, SwitchToUtf16, 0, 0);
       SendText(window, TextUpdate, line, false);
     }
-    {
-      std::lock_guard<std::mutex> lock(step_mutex);
-      final_lines_sent = true;
-    }
-    step.notify_all();
+    advance([&] { final_lines_sent = true; });
   });
 
   companion.join();
   // Two whole frames after the last line and the last reload.
-  {
-    std::unique_lock<std::mutex> lock(step_mutex);
-    step.wait(lock, [&] { return reloaded; });
-  }
+  wait_until([&] { return reloaded; });
   WaitForFrame(Frames() + 3);
   stop_render_ = true;
   render.join();
@@ -364,11 +351,7 @@ TEST_F(HostThreadsTest, WindowThreadRenderThreadAndCompanionTogether) {
   for (const Destroyed& gone : destroyed_)
     EXPECT_TRUE(SameValues(gone.data->Values(), gone.values))
         << "a setting landed in destroyed source " << testing_support::Utf8(gone.data->GetString(u"innerId"));
-  {
-    std::lock_guard<std::mutex> lock(step_mutex);
-    checked = true;
-  }
-  step.notify_all();
+  advance([&] { checked = true; });
   window_thread.join();
 
   for (win::HWND window : all_windows) EXPECT_FALSE(win::IsWindow(window));
