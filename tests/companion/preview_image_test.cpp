@@ -49,6 +49,7 @@ TEST(PreviewImage, PngFilesKeepEveryPixel) {
   EXPECT_EQ(read.width, 5);
   EXPECT_EQ(read.height, 3);
   EXPECT_EQ(read.pixels, image.pixels);
+  std::filesystem::remove(path);
   EXPECT_FALSE(ReadPng(path, &read, &error));
   EXPECT_FALSE(WritePng(image, "/nonexistent-folder/x.png", &error));
 }
