@@ -8,8 +8,8 @@
 #include "bindings/window_proc.h"
 #include "bridge/commands.h"
 #include "bridge/runtime.h"
+#include "bridge/shared_state_mutex.h"
 #include "host/xelement.h"
-#include "plugin/module_state.h"
 
 namespace {
 
@@ -76,8 +76,8 @@ BindResult BindOrCreate(XElement* element) {
     // An innerId always names a binding: without memory for the record (or
     // its number) the element keeps what it had, and the next activation
     // tries again.
-    if (record.innerId.IsValid() && Bindings.Append(std::move(record))) {
-      element->SetString(u"innerId", Bindings[Bindings.Count() - 1].innerId.c_str());
+    if (record.innerId.IsValid() && Bindings().Append(std::move(record))) {
+      element->SetString(u"innerId", Bindings()[Bindings().Count() - 1].innerId.c_str());
       return {window, true};
     }
   }

@@ -24,9 +24,9 @@
 #include <variant>
 #include <vector>
 
-#include "gift_script.h"
-#include "room.h"
-#include "room_clock.h"
+#include "companion/gift_script.h"
+#include "companion/room.h"
+#include "companion/room_clock.h"
 
 namespace companion {
 

@@ -1,34 +1,32 @@
-// BindOrCreate with window handles only the stand-in user32 can be told to
-// hand out.
+// BindOrCreate where the window system misbehaves, as only the stand-in
+// user32 can be told to.
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "bindings/message_window.h"
+#include "platform/posix/win32/standin_user32.h"
 #include "tests/support/plugin_fixture.h"
-#include "win32/standin_user32.h"
 
 namespace {
 
+using testing_support::Utf8;
 using BindOrCreateStandInTest = testing_support::PluginTest;
 
 TEST_F(BindOrCreateStandInTest, TopBitHandleIsNegativeInInitAndInnerId) {
-  auto& earlier = NewElement();
-  const auto last = reinterpret_cast<uintptr_t>(BindOrCreate(&earlier).window);
-  // Like 0x1'8000'1268: above every handle so far, with low 32 bits that no
-  // earlier window had, however often this runs.
-  const uint32_t low = 0x8000'0000u | ((static_cast<uint32_t>(last) + 1) & 0x7FFF'FFFFu);
-  const uintptr_t top_bit = ((last >> 32) + 1) << 32 | low;
-  ASSERT_TRUE(standin::SetNextWindowHandle(top_bit));
+  // The low 32 bits' top bit set, above every handle so far however often
+  // this runs: the stand-in never hands out a handle twice, and no two of
+  // the table's windows may share their low 32 bits.
+  uintptr_t handle = 0x7F'8000'1234u;
+  while (!standin::SetNextWindowHandle(handle)) ++handle;
+  const std::string number = std::to_string(static_cast<int32_t>(static_cast<uint32_t>(handle)));
+  ASSERT_EQ(number[0], '-');
   auto& element = NewElement();
-  runtime.commands.clear();
   const BindResult result = BindOrCreate(&element);
-  ASSERT_EQ(reinterpret_cast<uintptr_t>(result.window), top_bit);
-  const std::u16string number = standin::FromUtf8(std::to_string(static_cast<int32_t>(low)));
-  ASSERT_EQ(number[0], u'-');
-  EXPECT_EQ(runtime.commands.at(1), u"init:" + number);
-  EXPECT_EQ(element.GetString(u"innerId"), number);
+  ASSERT_EQ(reinterpret_cast<uintptr_t>(result.window), handle);
+  EXPECT_EQ(Utf8(runtime.commands.at(1)), "init:" + number);
+  EXPECT_EQ(Utf8(element.GetString(u"innerId")), number);
 }
 
 }  // namespace

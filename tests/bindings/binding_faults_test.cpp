@@ -9,7 +9,7 @@
 #include "bindings/message_window.h"
 #include "bindings/window_proc.h"
 #include "platform/faults.h"
-#include "plugin/module_state.h"
+#include "bridge/shared_state_mutex.h"
 #include "tests/bindings/binding_lookup.h"
 #include "tests/support/plugin_fixture.h"
 
@@ -21,10 +21,10 @@ using testing_support::PluginTest;
 // Appends records until the next append needs new storage.
 void FillTheTable() {
   std::lock_guard<std::mutex> lock(SharedStateMutex());
-  while (Bindings.Count() < Bindings.Capacity()) {
+  while (Bindings().Count() < Bindings().Capacity()) {
     SourceBinding filler;
     filler.innerId = u"filler";
-    ASSERT_TRUE(Bindings.Append(std::move(filler)));
+    ASSERT_TRUE(Bindings().Append(std::move(filler)));
   }
 }
 
@@ -66,7 +66,7 @@ TEST_F(BindingFaultsTest, TableThatCannotGrowWritesNoInnerIdLeaksNothingAndIsRet
   auto& element = NewElement();
   element.SetString(u"innerId", u"earlier");
   FillTheTable();
-  const unsigned records = Bindings.Count();
+  const unsigned records = Bindings().Count();
   const std::size_t blocks = standin::LiveBlocks();
   // The window made for the binding, as the companion hears of it.
   win::HWND made = nullptr;
@@ -83,7 +83,7 @@ TEST_F(BindingFaultsTest, TableThatCannotGrowWritesNoInnerIdLeaksNothingAndIsRet
   EXPECT_EQ(failed.window, nullptr);
   EXPECT_FALSE(failed.created);
   EXPECT_EQ(element.GetString(u"innerId"), std::u16string(u"earlier")) << "an innerId without its binding";
-  EXPECT_EQ(Bindings.Count(), records);
+  EXPECT_EQ(Bindings().Count(), records);
   EXPECT_EQ(standin::LiveBlocks(), blocks);
   ASSERT_TRUE(made);
   EXPECT_FALSE(win::IsWindow(made)) << "the window made for the binding outlived it";

@@ -131,9 +131,9 @@ class CompanionModuleTest : public ::testing::Test {
     return path.string();
   }
 
+  testing_support::TempFolder folder{"companion_module_test"};
   CompanionClient client{QUILLORA_COMPANION_FILE};
   std::vector<win::HWND> windows;
-  testing_support::TempFolder folder{"companion_module_test"};
 };
 
 TEST_F(CompanionModuleTest, PlaysTheScriptIntoTheWindowOnTheManualClock) {

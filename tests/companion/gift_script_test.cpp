@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "gift_script.h"
+#include "companion/gift_script.h"
 #include "tests/support/temp_folder.h"
 
 namespace companion {
@@ -64,15 +64,15 @@ TEST(GiftScript, EachMalformedLineIsNamedAndSkipped) {
 }
 
 TEST(GiftScript, LoadsFilesAndSaysWhenItCannot) {
-  const testing_support::TempFolder folder("companion_script_test");
-  const auto path = folder / "gifts.txt";
+  const testing_support::TempFolder folder("gift_script_test");
+  const auto path = folder / "room.txt";
   std::ofstream(path) << "3 星星 飞机 1 200\nbroken\n";
   const GiftScript loaded = LoadGiftScript(path.string());
   EXPECT_TRUE(loaded.readable);
   EXPECT_EQ(loaded.events.size(), 1u);
   ASSERT_EQ(loaded.errors.size(), 1u);
   EXPECT_TRUE(loaded.errors[0].starts_with(path.u16string() + u":2: "));
-  std::filesystem::remove(path);  // now it cannot be read
+  std::filesystem::remove(path);
 
   const GiftScript missing = LoadGiftScript(path.string());
   EXPECT_FALSE(missing.readable);

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "record_file.h"
-#include "room.h"
+#include "companion/record_file.h"
+#include "companion/room.h"
 #include "tests/support/temp_folder.h"
 
 namespace companion {
@@ -103,7 +103,7 @@ TEST(Room, RandomColourPrecedesEachThanksLineOnly) {
 }
 
 TEST(Room, EveryGiftIsRecordedInAFileInsideTheFolder) {
-  const testing_support::TempFolder temp("companion_room_record");
+  const testing_support::TempFolder temp("room_record");
   const std::filesystem::path& folder = temp.path();
   RoomSettings settings = Quick();
   settings.is_save_record = 1;

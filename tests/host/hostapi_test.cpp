@@ -80,7 +80,7 @@ TEST(SettingsFile, RoundTripsTextNumbersAndChildren) {
   data->SetInt(u"color", static_cast<int>(0xFFFF9000u));
   data->SetFloat(u"baseSizeCX", 301.123456f);
   data->SetString(u"innerId", u"-2147478988");
-  const testing_support::TempFolder folder("hostapi-settings");
+  const testing_support::TempFolder folder("hostapi_test");
   const auto path = (folder / "scene.txt").string();
   ASSERT_TRUE(standin::SaveSettings(root, path));
 
@@ -97,7 +97,7 @@ TEST(SettingsFile, RoundTripsTextNumbersAndChildren) {
 }
 
 TEST(SettingsFile, MalformedFileNamesFileAndLineAndIsLeftAsItIs) {
-  const testing_support::TempFolder folder("hostapi-settings");
+  const testing_support::TempFolder folder("hostapi_test");
   const auto path = (folder / "bad.txt").string();
   const struct {
     const char* text;
@@ -125,7 +125,7 @@ TEST(SettingsFile, MalformedFileNamesFileAndLineAndIsLeftAsItIs) {
 }
 
 TEST(SettingsFile, SaveReplacesTheFileWholeAndLeavesNothingBeside) {
-  const testing_support::TempFolder folder("hostapi-settings");
+  const testing_support::TempFolder folder("hostapi_test");
   const auto path = (folder / "scene.txt").string();
   std::ofstream(path) << std::string(4096, '#') << "\n";
   standin::SettingsElement root(u"scene");
@@ -137,7 +137,7 @@ TEST(SettingsFile, SaveReplacesTheFileWholeAndLeavesNothingBeside) {
 }
 
 TEST(SettingsFile, FailedSaveKeepsWhatWasThereAndLeavesNothingBeside) {
-  const testing_support::TempFolder folder("hostapi-settings");
+  const testing_support::TempFolder folder("hostapi_test");
   // A folder that holds a file cannot be replaced by the renamed file.
   const auto path = folder / "scene.txt";
   std::filesystem::create_directory(path);

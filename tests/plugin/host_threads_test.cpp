@@ -23,7 +23,8 @@
 #include "bindings/binding_table.h"
 #include "bindings/message_window.h"
 #include "bindings/window_proc.h"
-#include "plugin/module_state.h"
+#include "bridge/shared_state_mutex.h"
+#include "source/display_text.h"
 #include "source/configure.h"
 #include "source/texture_renderer.h"
 #include "source/thanks_source.h"
@@ -40,9 +41,9 @@ constexpr win::UINT kWake = win::WM_USER + 99;
 // Blocks held by the binding table, which lives as long as the module.
 std::size_t BindingTableBlocks() {
   std::lock_guard<std::mutex> lock(SharedStateMutex());
-  std::size_t blocks = Bindings.Capacity() ? 1 : 0;
-  for (unsigned i = 0; i < Bindings.Count(); ++i)
-    blocks += (Bindings[i].innerId.Array() ? 1 : 0) + (Bindings[i].text.Array() ? 1 : 0);
+  std::size_t blocks = Bindings().Capacity() ? 1 : 0;
+  for (unsigned i = 0; i < Bindings().Count(); ++i)
+    blocks += (Bindings()[i].innerId.Array() ? 1 : 0) + (Bindings()[i].text.Array() ? 1 : 0);
   return blocks;
 }
 
@@ -70,7 +71,7 @@ TextureImage DirectRender(const standin::SettingsElement& element, const std::u1
   const auto copy = CopyWithoutInnerId(element);
   std::unique_ptr<QuilloraThanksImage> source(static_cast<QuilloraThanksImage*>(CreateThanksSource(copy.get())));
   std::lock_guard<std::mutex> lock(SharedStateMutex());
-  DisplayText = line.c_str();
+  DisplayText() = line.c_str();
   UpdateTexture(source.get());
   return ImageOf(*source);
 }

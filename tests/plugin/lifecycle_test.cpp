@@ -7,7 +7,7 @@
 #include "platform/hostapi/standin_host.h"
 #include "platform/system.h"
 #include "plugin/user_messages.h"
-#include "plugin_module.h"
+#include "preview/plugin_module.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -59,7 +59,7 @@ TEST_F(LifecycleTest, LoadsRegistersTheClassUnderItsOwnNameAndUnloads) {
 TEST_F(LifecycleTest, MissingCompanionWarnsAndStillRegisters) {
   const auto module_path = std::filesystem::absolute(kModule).string();
   const auto build_root = std::filesystem::current_path();
-  const testing_support::TempFolder elsewhere("quillora-no-companion");
+  const testing_support::TempFolder elsewhere("no_companion");
   std::filesystem::current_path(elsewhere.path());
   {
     PluginModule module(module_path);

@@ -175,7 +175,7 @@ TEST_F(RendererTest, RendersWhileOtherThreadsRenderAndMeasure) {
     }
     *pixels = static_cast<const standin::MemoryTexture*>(source->texture)->Pixels();
   };
-  DisplayText = u"谢谢 thanks";
+  DisplayText() = u"谢谢 thanks";
   std::vector<unsigned char> together[2], alone[2];
   std::thread other(render, 1, 301, &together[1]);
   render(0, 300, &together[0]);

@@ -1,23 +1,27 @@
 #pragma once
 
-// A folder of the test's own under the system's temporary folder, unique to
-// this process and object, removed with everything in it at the end.
+// A folder of the test's own under the system's temporary folder: its name
+// ends in a random number and it is created new, so two runs of the same
+// test at once never share it. Removed with its contents when the object
+// goes.
 
-#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <random>
 #include <string>
+#include <system_error>
 
 namespace testing_support {
 
 class TempFolder {
  public:
-  explicit TempFolder(const std::string& purpose) {
-    static std::atomic<unsigned> serial{0};
+  explicit TempFolder(const std::string& name) {
     std::random_device random;
-    path_ = std::filesystem::temp_directory_path() /
-            (purpose + "-" + std::to_string(random()) + "-" + std::to_string(serial++));
-    std::filesystem::create_directories(path_);
+    // The clock as well: some runtimes' random_device repeats its sequence.
+    std::mt19937_64 numbers(random() ^ static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    do {
+      path_ = std::filesystem::temp_directory_path() / (name + "-" + std::to_string(numbers()));
+    } while (!std::filesystem::create_directory(path_));  // false: the name is taken
   }
   ~TempFolder() {
     std::error_code ignored;
@@ -27,7 +31,7 @@ class TempFolder {
   TempFolder& operator=(const TempFolder&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
-  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+  std::filesystem::path operator/(const std::filesystem::path& child) const { return path_ / child; }
 
  private:
   std::filesystem::path path_;

@@ -6,11 +6,11 @@
 #include <array>
 #include <span>
 
-#include "fake_handles.h"
-#include "last_error.h"
+#include "platform/posix/win32/fake_handles.h"
 #include "platform/faults.h"
-#include "standin_user32.h"
-#include "win32_values.h"
+#include "platform/posix/win32/last_error.h"
+#include "platform/posix/win32/standin_user32.h"
+#include "platform/posix/win32/win32_values.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "last_error.h"
-#include "message_queue.h"
-#include "standin_user32.h"
+#include "platform/posix/win32/last_error.h"
+#include "platform/posix/win32/message_queue.h"
+#include "platform/posix/win32/standin_user32.h"
 
 namespace standin {
 

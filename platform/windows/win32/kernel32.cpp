@@ -1,7 +1,7 @@
 // kernel32 services of platform/win32.h, passed through.
 
 #include "platform/faults.h"
-#include "win32/real_types.h"
+#include "platform/windows/win32/real_types.h"
 
 namespace win {
 

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "image.h"
-#include "options.h"
+#include "preview/image.h"
+#include "preview/options.h"
 #include "tests/support/temp_folder.h"
 
 namespace {

@@ -11,11 +11,11 @@
 #include <sstream>
 
 #include "companion/companion_client.h"
-#include "image.h"
 #include "platform/gdiplus_flat.h"
 #include "platform/gdiplus_lock.h"
 #include "platform/hostapi/standin_host.h"
 #include "platform/system.h"
+#include "preview/image.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -57,7 +57,8 @@ Image RenderThroughTheSource(const std::u16string& line) {
   data.SetString(u"font", u"WenQuanYi Zen Hei");
   data.SetInt(u"fontSize", 40);
   data.SetInt(u"is_no_thanks", 0);
-  ImageSource* source = standin::RegisteredClasses().at(0).create(&data);
+  // The class this load registered; an earlier load's went with its module.
+  ImageSource* source = standin::RegisteredClasses().back().create(&data);
   source->ActivateInScene();
   const int32_t window = std::stoi(standin::ToUtf8(data.GetString(u"innerId", u"0")));
   const std::u16string payload = line + u'\0';
