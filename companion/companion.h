@@ -102,7 +102,7 @@ class Companion {
   int32_t ServeForm(Lock& lock, int32_t window);
   std::string FormData(int32_t window);
   FormReply SaveForm(OpenForm& form, const FormParams& params);
-  void CancelForm(OpenForm& form);
+  bool CancelForm(OpenForm& form);
   void Quit(Lock& lock);
 
   // Worker side (companion_worker.cpp).

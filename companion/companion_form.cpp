@@ -21,7 +21,7 @@ int32_t Companion::ServeForm(Lock& lock, int32_t window) {
   {
     FormServer server(port, FormHandlers{[this, window] { return FormData(window); },
                                          [this, &form](const FormParams& params) { return SaveForm(form, params); },
-                                         [this, &form] { CancelForm(form); }});
+                                         [this, &form] { return CancelForm(form); }});
     if (server.ok()) {
       if (opened) opened(window, server.Url().c_str(), context);
       lock.lock();
@@ -61,11 +61,12 @@ FormReply Companion::SaveForm(OpenForm& form, const FormParams& params) {
   return {200, R"({"saved":true})"};
 }
 
-void Companion::CancelForm(OpenForm& form) {
+bool Companion::CancelForm(OpenForm& form) {
   Lock lock(mutex_);
-  if (form.answer) return;
+  if (form.answer) return false;
   form.answer = kFormCancelled;
   WorkChanged();
+  return true;
 }
 
 }  // namespace companion

@@ -39,6 +39,9 @@ FormServer::FormServer(int32_t port, FormHandlers handlers) : impl_(std::make_un
   server.new_task_queue = [] { return new httplib::ThreadPool(kThreads); };
   server.set_keep_alive_max_count(1);
   server.set_payload_max_length(kLargestBody);
+  // No address reuse: httplib's default SO_REUSEPORT would let another
+  // program of the same user listen on the form's port as well.
+  server.set_socket_options([](socket_t) {});
 
   const std::string base = "/" + NewFormToken() + "/";
   server.Get(base, [](const httplib::Request&, httplib::Response& response) {
@@ -63,8 +66,8 @@ FormServer::FormServer(int32_t port, FormHandlers handlers) : impl_(std::make_un
     Answer(response, reply.status, reply.json, kJson);
   });
   server.Post(base + "cancel", [cancel = handlers.cancel](const httplib::Request&, httplib::Response& response) {
-    cancel();
-    Answer(response, 200, "{}", kJson);
+    if (cancel()) return Answer(response, 200, "{}", kJson);
+    Answer(response, 409, JsonError("", "表单已关闭"), kJson);
   });
 
   const int bound = port == 0 ? server.bind_to_any_port(kLoopback) : server.bind_to_port(kLoopback, port) ? port : -1;

@@ -20,9 +20,9 @@ struct FormReply {
 };
 
 struct FormHandlers {
-  std::function<std::string()> form_json;              // GET  /<token>/settings
-  std::function<FormReply(const FormParams&)> save;    // POST /<token>/save
-  std::function<void()> cancel;                        // POST /<token>/cancel
+  std::function<std::string()> form_json;            // GET  /<token>/settings
+  std::function<FormReply(const FormParams&)> save;  // POST /<token>/save
+  std::function<bool()> cancel;  // POST /<token>/cancel; false: the form has its answer already
 };
 
 class FormServer {
