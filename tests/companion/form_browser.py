@@ -42,7 +42,7 @@ def open_browser(profile):
     options.binary_location = "/usr/bin/chromium"
     for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
                  "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                 "--disable-dev-shm-usage", "--no-proxy-server", f"--user-data-dir={profile}", "--window-size=980,1180"):
+                 "--disable-dev-shm-usage", "--no-proxy-server", f"--user-data-dir={profile}", "--window-size=980,1300"):
         options.add_argument(flag)
     return webdriver.Chrome(service=Service(executable_path="/usr/bin/chromedriver"), options=options)
 
