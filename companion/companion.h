@@ -102,7 +102,8 @@ class Companion {
   int32_t ServeForm(Lock& lock, int32_t window);
   std::string FormData(int32_t window);
   FormReply SaveForm(OpenForm& form, const FormParams& params);
-  bool CancelForm(OpenForm& form);
+  // Gives the form `answer` unless it has one; false when it had.
+  bool CloseForm(OpenForm& form, int32_t answer);
   void Quit(Lock& lock);
 
   // Worker side (companion_worker.cpp).

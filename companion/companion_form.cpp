@@ -21,7 +21,8 @@ int32_t Companion::ServeForm(Lock& lock, int32_t window) {
   {
     FormServer server(port, FormHandlers{[this, window] { return FormData(window); },
                                          [this, &form](const FormParams& params) { return SaveForm(form, params); },
-                                         [this, &form] { return CancelForm(form); }});
+                                         [this, &form] { return CloseForm(form, kFormCancelled); },
+                                         [this, &form] { CloseForm(form, kFormUnavailable); }});
     if (server.ok()) {
       if (opened) opened(window, server.Url().c_str(), context);
       lock.lock();
@@ -61,10 +62,10 @@ FormReply Companion::SaveForm(OpenForm& form, const FormParams& params) {
   return {200, R"({"saved":true})"};
 }
 
-bool Companion::CancelForm(OpenForm& form) {
+bool Companion::CloseForm(OpenForm& form, int32_t answer) {
   Lock lock(mutex_);
   if (form.answer) return false;
-  form.answer = kFormCancelled;
+  form.answer = answer;
   WorkChanged();
   return true;
 }

@@ -2,6 +2,7 @@
 
 #include <httplib.h>
 
+#include <atomic>
 #include <thread>
 
 #include "form_assets.h"
@@ -32,6 +33,8 @@ struct FormServer::Impl {
   httplib::Server server;
   std::thread listener;
   bool listening = false;
+  std::atomic<bool> stopping{false};  // the destructor has begun
+  std::atomic<bool> finished{false};  // the listener has returned
 };
 
 FormServer::FormServer(int32_t port, FormHandlers handlers) : impl_(std::make_unique<Impl>()) {
@@ -74,13 +77,19 @@ FormServer::FormServer(int32_t port, FormHandlers handlers) : impl_(std::make_un
   if (bound <= 0) return;
   impl_->listening = true;
   url_ = std::string("http://") + kLoopback + ":" + std::to_string(bound) + base;
-  impl_->listener = std::thread([&server] { server.listen_after_bind(); });
+  impl_->listener = std::thread([impl = impl_.get(), lost = handlers.lost] {
+    impl->server.listen_after_bind();
+    impl->finished = true;
+    if (!impl->stopping) lost();
+  });
 }
 
 FormServer::~FormServer() {
   if (!impl_->listening) return;
-  // stop() acts only once the listener runs.
-  while (!impl_->server.is_running()) std::this_thread::yield();
+  impl_->stopping = true;
+  // stop() acts only while the listener runs: wait until it has begun, or
+  // has ended by itself.
+  while (!impl_->server.is_running() && !impl_->finished) std::this_thread::yield();
   impl_->server.stop();
   impl_->listener.join();
 }
