@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -36,14 +37,16 @@ class FormBrowserTest : public ::testing::Test {
     fs::remove_all(folder, ignored);
   }
 
-  // Runs the browser script; its exit status (0: every check held).
+  // Runs the browser script on the form at `url`; its exit status (0: every
+  // check held).
+  int RunBrowser(const std::string& action, const std::string& url) {
+    const fs::path profile = folder / ("profile-" + action);
+    const std::string command = std::string(QUILLORA_PYTHON) + " '" + QUILLORA_FORM_BROWSER + "' " + action +
+                                " '" + url + "' '" + profile.string() + "'";
+    return std::system(command.c_str());
+  }
   FormHost::Visitor Browser(const std::string& action, int* status) {
-    return [this, action, status](const std::string& url) {
-      const fs::path profile = folder / ("profile-" + action);
-      const std::string command = std::string(QUILLORA_PYTHON) + " '" + QUILLORA_FORM_BROWSER + "' " + action + " '" + url +
-                                  "' '" + profile.string() + "'";
-      *status = std::system(command.c_str());
-    };
+    return [this, action, status](const std::string& url) { *status = RunBrowser(action, url); };
   }
 
   standin::SettingsElement element{u"source"};
@@ -108,6 +111,47 @@ TEST_F(FormBrowserTest, CancelAndClosingThePageChangeNothing) {
     EXPECT_FALSE(DataOf(element).Has(u"fontSize")) << "the refused size stayed in the page";
   }
   EXPECT_EQ(host.FormsServed(), 2);
+}
+
+// The preview as a person runs it: --configure prints the form's address and
+// waits; after Save the scene file holds the new settings and the pictures
+// are made with them.
+TEST_F(FormBrowserTest, PreviewConfigureStoresTheSavedSettingsBeforeItPlays) {
+  const fs::path scene = folder / "scene.txt", out = folder / "out";
+  fs::copy_file(QUILLORA_SCENE, scene);
+  const std::string command = std::string(QUILLORA_PREVIEW_FILE) + " --configure thanks_top --frames 30 --settings '" +
+                              scene.string() + "' --out '" + out.string() + "'";
+  FILE* preview = popen(command.c_str(), "r");
+  ASSERT_TRUE(preview);
+  std::string output, url;
+  char line[4096];
+  const std::string announce = "settings form of thanks_top: ";
+  while (url.empty() && std::fgets(line, sizeof line, preview)) {
+    output += line;
+    const std::string text = line;
+    if (text.starts_with(announce)) url = text.substr(announce.size(), text.find('\n') - announce.size());
+  }
+  if (!url.empty()) {
+    EXPECT_EQ(RunBrowser("save", url), 0);
+    EXPECT_FALSE(CancelIfOpen(url)) << "the form stayed open after Save";
+  }
+  while (std::fgets(line, sizeof line, preview)) output += line;
+  EXPECT_EQ(pclose(preview), 0) << output;
+  ASSERT_FALSE(url.empty()) << output;
+  EXPECT_NE(output.find("configured thanks_top: saved"), std::string::npos) << output;
+  EXPECT_NE(output.find("configured thanks_outlined: saved"), std::string::npos) << "the other source as before";
+
+  std::string error;
+  const std::unique_ptr<standin::SettingsElement> stored = standin::LoadSettings(scene.string(), &error);
+  ASSERT_TRUE(stored) << error;
+  auto& source = *static_cast<standin::SettingsElement*>(stored->GetElement(u"sources")->GetElement(u"thanks_top"));
+  standin::SettingsElement& data = DataOf(source);
+  EXPECT_EQ(data.GetInt(u"fontSize", 0), 72);
+  EXPECT_EQ(static_cast<uint32_t>(data.GetInt(u"color", 0)), 0xFF3366CCu);
+  EXPECT_EQ(data.GetInt(u"outline", 0), 1);
+  EXPECT_EQ(Utf8(data.GetString(u"thanks_string", u"")), "多谢$sender$送的$num$个$gift$");
+  EXPECT_EQ(source.GetFloat(u"cy", 0), data.GetFloat(u"baseSizeCY", -1));
+  EXPECT_TRUE(fs::exists(out / "final.png"));
 }
 
 }  // namespace

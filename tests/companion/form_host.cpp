@@ -34,6 +34,13 @@ FormAddress ParseAddress(const std::string& url) {
   return address;
 }
 
+bool CancelIfOpen(const std::string& url) {
+  // An answered form has no server any more, or answers 409.
+  const FormAddress form = ParseAddress(url);
+  const httplib::Result cancelled = httplib::Client(form.host, form.port).Post(form.base + "cancel");
+  return cancelled && cancelled->status == 200;
+}
+
 FormHost::FormHost() : module_(kModule), companion_(kCompanion) {
   standin::ClearRegisteredClasses();
   loaded_ = module_.ok() && module_.LoadPlugin();
@@ -49,10 +56,7 @@ void FormHost::Opened(int32_t, const char* url, void* context) {
   ++*visit->served;
   visit->thread = std::thread([visitor = *visit->visit, address = std::string(url), left_open = visit->left_open] {
     visitor(address);
-    // An answered form has no server any more.
-    const FormAddress parsed = ParseAddress(address);
-    const httplib::Result cancelled = httplib::Client(parsed.host, parsed.port).Post(parsed.base + "cancel");
-    if (cancelled && cancelled->status == 200) ++*left_open;
+    if (CancelIfOpen(address)) ++*left_open;
   });
 }
 

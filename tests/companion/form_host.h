@@ -24,6 +24,9 @@ struct FormAddress {
 };
 FormAddress ParseAddress(const std::string& url);
 
+// Cancels the form at `url` if it is still open; whether it was.
+bool CancelIfOpen(const std::string& url);
+
 class FormHost {
  public:
   using Visitor = std::function<void(const std::string& url)>;
