@@ -122,7 +122,8 @@ async function save(event) {
 async function cancel() {
   finish('cancelling', '正在取消…');
   try {
-    await fetch(base + 'cancel', { method: 'POST' });
+    const response = await fetch(base + 'cancel', { method: 'POST' });
+    if (!response.ok) throw new Error((await response.json()).error);
     setState('cancelled', '已取消，可以关闭此页面');
   } catch (error) {
     setState('failed', `取消失败：${error.message}`);
