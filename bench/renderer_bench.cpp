@@ -13,7 +13,7 @@
 
 #include "platform/gdiplus_flat.h"
 #include "platform/hostapi/standin_host.h"
-#include "plugin/module_state.h"
+#include "source/display_text.h"
 #include "source/texture_renderer.h"
 #include "source/thanks_source.h"
 
@@ -29,7 +29,7 @@ class BenchSource {
     element_.SetInt(u"fontSize", 48);
     element_.SetInt(u"outline", outline ? 1 : 0);
     source_.reset(static_cast<QuilloraThanksImage*>(CreateThanksSource(&element_)));
-    DisplayText = kLine;
+    DisplayText() = kLine;
   }
   QuilloraThanksImage* get() { return source_.get(); }
 

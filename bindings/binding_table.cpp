@@ -1,11 +1,24 @@
 #include "bindings/binding_table.h"
 
 #include <cstring>
-#include <mutex>
 #include <new>
 
 #include "host/alloc.h"
-#include "plugin/module_state.h"
+
+namespace {
+
+BindingTable* table = nullptr;
+
+}  // namespace
+
+BindingTable& Bindings() { return *table; }
+
+void CreateBindingTable() { table = new BindingTable; }
+
+void DestroyBindingTable() {
+  delete table;
+  table = nullptr;
+}
 
 BindingTable::~BindingTable() {
   for (unsigned i = 0; i < count_; ++i) records_[i].~SourceBinding();
@@ -33,20 +46,20 @@ bool BindingTable::Append(const SourceBinding& record) {
 }
 
 SourceBinding* FindBindingByInnerId(const String& inner_id) {
-  for (unsigned i = 0; i < Bindings.Count(); ++i)
-    if (Bindings[i].innerId == inner_id) return &Bindings[i];
+  for (unsigned i = 0; i < Bindings().Count(); ++i)
+    if (Bindings()[i].innerId == inner_id) return &Bindings()[i];
   return nullptr;
 }
 
 SourceBinding* FindBindingByWindow(win::HWND window) {
-  for (unsigned i = 0; i < Bindings.Count(); ++i)
-    if (Bindings[i].window == window) return &Bindings[i];
+  for (unsigned i = 0; i < Bindings().Count(); ++i)
+    if (Bindings()[i].window == window) return &Bindings()[i];
   return nullptr;
 }
 
 void MarkBindingDeleted(const String& inner_id) {
-  for (unsigned i = 0; i < Bindings.Count(); ++i) {
-    SourceBinding& record = Bindings[i];
+  for (unsigned i = 0; i < Bindings().Count(); ++i) {
+    SourceBinding& record = Bindings()[i];
     if (record.innerId == inner_id) {
       record.innerId << u".delete";
       // The element goes with the source: later messages for this window

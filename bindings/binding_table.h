@@ -25,7 +25,11 @@ class BindingTable {
   unsigned capacity_ = 0;
 };
 
-extern BindingTable Bindings;
+// The module's table, alive from CreateBindingTable() to
+// DestroyBindingTable(); the module's load and unload call them.
+BindingTable& Bindings();
+void CreateBindingTable();
+void DestroyBindingTable();
 
 // The first record whose innerId equals `inner_id`, or null.
 SourceBinding* FindBindingByInnerId(const String& inner_id);

@@ -1,9 +1,8 @@
-// Decoding of WM_COPYDATA payloads.
+#include "bindings/copydata_text.h"
 
 #include <cstring>
 
-#include "bindings/using_ascii.h"
-#include "bindings/window_proc.h"
+#include "bridge/using_ascii.h"
 #include "host/alloc.h"
 
 namespace {

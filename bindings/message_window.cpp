@@ -8,8 +8,8 @@
 #include "bindings/window_proc.h"
 #include "bridge/commands.h"
 #include "bridge/runtime.h"
+#include "bridge/shared_state_mutex.h"
 #include "host/xelement.h"
-#include "plugin/module_state.h"
 
 namespace {
 
@@ -74,7 +74,7 @@ BindResult BindOrCreate(XElement* element) {
 
   std::lock_guard<std::mutex> lock(SharedStateMutex());
   element->SetString(u"innerId", record.innerId.c_str());
-  Bindings.Append(record);
+  Bindings().Append(record);
   return {window, true};
 }
 

@@ -3,10 +3,11 @@
 #include <mutex>
 
 #include "bindings/binding_table.h"
+#include "bindings/copydata_text.h"
 #include "bindings/message_window.h"
-#include "bindings/using_ascii.h"
+#include "bridge/shared_state_mutex.h"
+#include "bridge/using_ascii.h"
 #include "host/api.h"
-#include "plugin/module_state.h"
 
 namespace {
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "host/string.h"
 #include "platform/win32.h"
 
 // Messages the companion sends to a source's window.
@@ -20,7 +19,3 @@ enum CopyDataCode : win::ULONG_PTR {
 // The procedure of every message window: stores thanks texts in the window's
 // binding, writes settings into its element and passes lines to the host log.
 win::LRESULT MessageWindowProc(win::HWND window, win::UINT message, win::WPARAM wparam, win::LPARAM lparam);
-
-// The payload's text, ANSI or UTF-16 as UsingAscii says. Never reads past
-// cbData bytes. Caller holds SharedStateMutex().
-String DecodeCopyDataText(const win::COPYDATASTRUCT& data);

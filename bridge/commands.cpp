@@ -2,10 +2,10 @@
 
 #include <mutex>
 
-#include "bindings/using_ascii.h"
 #include "bridge/runtime.h"
+#include "bridge/shared_state_mutex.h"
+#include "bridge/using_ascii.h"
 #include "host/xelement.h"
-#include "plugin/module_state.h"
 
 namespace {
 

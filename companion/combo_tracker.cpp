@@ -1,4 +1,4 @@
-#include "combo_tracker.h"
+#include "companion/combo_tracker.h"
 
 #include <algorithm>
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "gift_script.h"
+#include "companion/gift_script.h"
 
 namespace companion {
 

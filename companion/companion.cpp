@@ -1,8 +1,8 @@
-#include "companion.h"
+#include "companion/companion.h"
 
-#include "message_pump.h"
-#include "settings_line.h"
-#include "text_utf.h"
+#include "companion/message_pump.h"
+#include "companion/settings_line.h"
+#include "companion/text_utf.h"
 
 namespace companion {
 

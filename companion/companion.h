@@ -24,12 +24,12 @@
 #include <variant>
 #include <vector>
 
-#include "companion_control.h"
-#include "form_fields.h"
-#include "form_server.h"
-#include "gift_script.h"
-#include "room.h"
-#include "room_clock.h"
+#include "companion/companion_control.h"
+#include "companion/form_fields.h"
+#include "companion/form_server.h"
+#include "companion/gift_script.h"
+#include "companion/room.h"
+#include "companion/room_clock.h"
 
 namespace companion {
 

@@ -1,10 +1,10 @@
 // The settings form in a browser: served while "ShowForm:" waits, it sends
 // the saved changes to the source's window from the companion's own thread.
 
-#include "companion.h"
-#include "form_json.h"
-#include "json_text.h"
-#include "message_pump.h"
+#include "companion/companion.h"
+#include "companion/form_json.h"
+#include "companion/json_text.h"
+#include "companion/message_pump.h"
 
 namespace companion {
 

@@ -3,10 +3,10 @@
 
 #include <type_traits>
 
-#include "companion.h"
-#include "message_pump.h"
-#include "record_file.h"
-#include "window_messages.h"
+#include "companion/companion.h"
+#include "companion/message_pump.h"
+#include "companion/record_file.h"
+#include "companion/window_messages.h"
 
 namespace companion {
 

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <type_traits>
 
-#include "companion.h"
-#include "companion_control.h"
+#include "companion/companion.h"
+#include "companion/companion_control.h"
 #include "companion_export.h"
 
 namespace {

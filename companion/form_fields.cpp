@@ -1,10 +1,10 @@
-#include "form_fields.h"
+#include "companion/form_fields.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdlib>
 
-#include "text_utf.h"
+#include "companion/text_utf.h"
 
 namespace companion {
 

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "room_settings.h"
+#include "companion/room_settings.h"
 
 namespace companion {
 

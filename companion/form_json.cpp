@@ -1,10 +1,10 @@
-#include "form_json.h"
+#include "companion/form_json.h"
 
 #include <cstdio>
 
-#include "form_fields.h"
-#include "json_text.h"
-#include "text_utf.h"
+#include "companion/form_fields.h"
+#include "companion/json_text.h"
+#include "companion/text_utf.h"
 
 namespace companion {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "room_settings.h"
+#include "companion/room_settings.h"
 
 namespace companion {
 

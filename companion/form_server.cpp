@@ -1,13 +1,13 @@
-#include "form_server.h"
+#include "companion/form_server.h"
 
 #include <httplib.h>
 
 #include <atomic>
 #include <thread>
 
-#include "form_assets.h"
-#include "form_token.h"
-#include "json_text.h"
+#include "companion/form_assets.h"
+#include "companion/form_token.h"
+#include "companion/json_text.h"
 
 namespace companion {
 

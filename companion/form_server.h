@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "form_fields.h"
+#include "companion/form_fields.h"
 
 namespace companion {
 

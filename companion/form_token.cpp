@@ -1,4 +1,4 @@
-#include "form_token.h"
+#include "companion/form_token.h"
 
 #include <cstdio>
 #include <random>

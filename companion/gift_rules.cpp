@@ -1,8 +1,8 @@
-#include "gift_rules.h"
+#include "companion/gift_rules.h"
 
 #include <array>
 
-#include "text_utf.h"
+#include "companion/text_utf.h"
 
 namespace companion {
 

@@ -1,11 +1,11 @@
-#include "gift_script.h"
+#include "companion/gift_script.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include "text_utf.h"
+#include "companion/text_utf.h"
 
 namespace companion {
 

@@ -1,4 +1,4 @@
-#include "message_pump.h"
+#include "companion/message_pump.h"
 
 #include <chrono>
 

@@ -1,4 +1,4 @@
-#include "record_file.h"
+#include "companion/record_file.h"
 
 #include <fstream>
 

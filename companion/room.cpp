@@ -1,10 +1,10 @@
-#include "room.h"
+#include "companion/room.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "gift_rules.h"
-#include "text_utf.h"
+#include "companion/gift_rules.h"
+#include "companion/text_utf.h"
 
 namespace companion {
 

@@ -12,10 +12,10 @@
 #include <variant>
 #include <vector>
 
-#include "combo_tracker.h"
-#include "gift_script.h"
-#include "room_settings.h"
-#include "thanks_display.h"
+#include "companion/combo_tracker.h"
+#include "companion/gift_script.h"
+#include "companion/room_settings.h"
+#include "companion/thanks_display.h"
 
 namespace companion {
 

@@ -1,4 +1,4 @@
-#include "room_clock.h"
+#include "companion/room_clock.h"
 
 namespace companion {
 

@@ -1,8 +1,8 @@
-#include "room_settings.h"
+#include "companion/room_settings.h"
 
 #include <array>
 
-#include "text_utf.h"
+#include "companion/text_utf.h"
 
 namespace companion {
 

@@ -1,8 +1,8 @@
-#include "settings_line.h"
+#include "companion/settings_line.h"
 
 #include <vector>
 
-#include "text_utf.h"
+#include "companion/text_utf.h"
 
 namespace companion {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "room_settings.h"
+#include "companion/room_settings.h"
 
 namespace companion {
 

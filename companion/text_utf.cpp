@@ -1,8 +1,8 @@
-#include "text_utf.h"
+#include "companion/text_utf.h"
 
 #include <limits>
 
-#include "text/utf.h"
+#include "platform/text/utf.h"
 
 namespace companion {
 

@@ -1,4 +1,4 @@
-#include "thanks_display.h"
+#include "companion/thanks_display.h"
 
 #include <algorithm>
 

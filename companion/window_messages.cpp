@@ -1,4 +1,4 @@
-#include "window_messages.h"
+#include "companion/window_messages.h"
 
 #include <cstring>
 

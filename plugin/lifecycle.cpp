@@ -4,9 +4,8 @@
 #include "bridge/commands.h"
 #include "bridge/runtime.h"
 #include "host/api.h"
-#include "plugin/module_state.h"
-#include "plugin/user_messages.h"
 #include "platform/system.h"
+#include "plugin/user_messages.h"
 #include "source/configure.h"
 #include "source/thanks_source.h"
 
@@ -49,7 +48,7 @@ bool StartPlugin() {
     return false;
   }
 
-  InitColorControl(ModuleInstance());
+  InitColorControl(platform::ThisModuleInstance());
   API->RegisterSourceClass(kSourceClassName, kSourceDisplayName, CreateThanksSource, ConfigureTextSource);
   return true;
 }

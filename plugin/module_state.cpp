@@ -1,36 +1,41 @@
-// The module-wide state, in one place so that its order is fixed: built at
-// module load in this order, destroyed at unload in the reverse order.
-// The meta-host is only released by UnloadPlugin.
-
-#include "plugin/module_state.h"
+// The module-wide state. Each layer keeps its own piece and says how to make
+// and unmake it; this file is the one place that orders them. Its object is
+// built when the module is loaded and destroyed when it is unloaded, and
+// every program that runs the plug-in's code links this file for the same
+// reason.
 
 #include "bindings/binding_table.h"
-#include "bindings/using_ascii.h"
 #include "bridge/runtime.h"
-#include "platform/system.h"
+#include "source/display_text.h"
 
 namespace {
 
-clr::ICLRMetaHost* RequestMetaHost() {
-  clr::ICLRMetaHost* meta_host = nullptr;
-  // A failure is noticed by LoadPlugin, through the null reference.
-  clr::CLRCreateInstance(&meta_host);
-  return meta_host;
+// A failure is noticed by LoadPlugin, through the null reference.
+void RequestMetaHost() {
+  MetaHost = nullptr;
+  clr::CLRCreateInstance(&MetaHost);
 }
+
+class ModuleState {
+ public:
+  // The load order: the binding table, DefaultHintText, DisplayText (a copy
+  // of the hint, so it comes after it) and the meta-host request.
+  ModuleState() {
+    CreateBindingTable();
+    CreateDefaultHintText();
+    CreateDisplayText();
+    RequestMetaHost();
+  }
+  // The reverse. The meta-host is released by UnloadPlugin, not here.
+  ~ModuleState() {
+    DestroyDisplayText();
+    DestroyDefaultHintText();
+    DestroyBindingTable();
+  }
+  ModuleState(const ModuleState&) = delete;
+  ModuleState& operator=(const ModuleState&) = delete;
+};
+
+const ModuleState module_state;
 
 }  // namespace
-
-BindingTable Bindings;
-const String DefaultHintText(u"设置后将开始显示答谢文字");
-String DisplayText(DefaultHintText);
-static const bool meta_host_requested = (MetaHost = RequestMetaHost(), true);
-
-int32_t UsingAscii = 0;
-unsigned char RenderPending = 1;
-
-std::mutex& SharedStateMutex() {
-  static std::mutex mutex;
-  return mutex;
-}
-
-void* ModuleInstance() { return platform::ThisModuleInstance(); }

@@ -1,4 +1,4 @@
-#include "contact_sheet.h"
+#include "preview/contact_sheet.h"
 
 #include <algorithm>
 

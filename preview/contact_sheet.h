@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "image.h"
+#include "preview/image.h"
 
 class ContactSheet {
  public:

@@ -1,8 +1,8 @@
-#include "frame_loop.h"
+#include "preview/frame_loop.h"
 
-#include "host_echo.h"
 #include "platform/win32.h"
-#include "progress_bar.h"
+#include "preview/host_echo.h"
+#include "preview/progress_bar.h"
 
 namespace {
 

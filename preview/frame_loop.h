@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "companion/companion_client.h"
-#include "contact_sheet.h"
-#include "image.h"
-#include "scene.h"
+#include "preview/contact_sheet.h"
+#include "preview/image.h"
+#include "preview/scene.h"
 
 inline constexpr uint32_t kSceneBackground = 0x1E2430FF;  // RGBA
 

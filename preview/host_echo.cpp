@@ -1,7 +1,7 @@
-#include "host_echo.h"
+#include "preview/host_echo.h"
 
 #include "platform/hostapi/standin_host.h"
-#include "progress_bar.h"
+#include "preview/progress_bar.h"
 
 HostEcho::HostEcho() : boxes_(standin::MessageBoxes().size()), lines_(standin::LogLines().size()) {
   standin::SetEcho(false);

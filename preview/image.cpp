@@ -1,4 +1,4 @@
-#include "image.h"
+#include "preview/image.h"
 
 #include <algorithm>
 #include <array>

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "options.h"
-#include "preview_run.h"
+#include "preview/options.h"
+#include "preview/preview_run.h"
 
 int main(int argc, char** argv) {
   std::string error;

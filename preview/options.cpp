@@ -1,4 +1,4 @@
-#include "options.h"
+#include "preview/options.h"
 
 #include <algorithm>
 #include <charconv>

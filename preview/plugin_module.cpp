@@ -1,4 +1,4 @@
-#include "plugin_module.h"
+#include "preview/plugin_module.h"
 
 #include "platform/system.h"
 

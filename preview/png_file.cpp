@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "image.h"
+#include "preview/image.h"
 
 namespace {
 

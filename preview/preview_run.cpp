@@ -1,4 +1,4 @@
-#include "preview_run.h"
+#include "preview/preview_run.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -7,12 +7,12 @@
 #include <optional>
 
 #include "companion/companion_client.h"
-#include "contact_sheet.h"
-#include "frame_loop.h"
 #include "platform/gdiplus_flat.h"
 #include "platform/gdiplus_lock.h"
-#include "plugin_module.h"
-#include "scene.h"
+#include "preview/contact_sheet.h"
+#include "preview/frame_loop.h"
+#include "preview/plugin_module.h"
+#include "preview/scene.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "options.h"
+#include "preview/options.h"
 
 // Plays the host for the options' scene and script and writes the pictures.
 // Runs in the host's working folder (where plugins/ is), with every path of

@@ -1,4 +1,4 @@
-#include "progress_bar.h"
+#include "preview/progress_bar.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "scene.h"
+#include "preview/scene.h"
 
 Vect2 SceneSource::Size() const {
   const Vect2 own = image ? image->QuerySize() : Vect2();

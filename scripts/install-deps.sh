@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
 # Installs what the build, the tests and the preview need on a Debian machine.
-# Idempotent: installs only what is missing, and does nothing when all is present.
 set -euo pipefail
 
 packages=(
@@ -18,8 +17,11 @@ if [[ "${1:-}" == "--windows" ]]; then
   packages+=(g++-mingw-w64-x86-64 wine wine64 libz-mingw-w64-dev dpkg-dev)
 fi
 
+# Only what is missing is installed: when everything is present this is a
+# check that changes nothing and needs no root.
 sudo=""
 [[ $(id -u) -eq 0 ]] || sudo="sudo"
+fonts_changed=""
 
 missing=()
 for p in "${packages[@]}"; do
@@ -28,10 +30,12 @@ done
 if ((${#missing[@]})); then
   $sudo apt-get update -qq || true
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fonts_changed=1
 fi
 
 # The Chinese locales: GBK is the system code page the stand-in window
 # system uses under a Chinese locale, and the Windows tests run in zh_CN.UTF-8.
+need_locale_gen=""
 for loc in "zh_CN.UTF-8 UTF-8" "zh_CN.GBK GBK"; do
   name=${loc%% *}
   if ! locale -a 2>/dev/null | grep -qix "$(echo "$name" | sed 's/UTF-8/utf8/; s/GBK/gbk/')"; then
@@ -39,16 +43,19 @@ for loc in "zh_CN.UTF-8 UTF-8" "zh_CN.GBK GBK"; do
     need_locale_gen=1
   fi
 done
-if [[ -n "${need_locale_gen:-}" ]]; then
+if [[ -n $need_locale_gen ]]; then
   $sudo locale-gen >/dev/null
 fi
 
-# Chinese faces fall back to WenQuanYi (see the conf file), then the font
-# cache is brought up to date, so that no program has to scan the fonts when
-# it starts. fc-cache only rescans what changed.
+# Chinese faces fall back to WenQuanYi (see the conf file). The font cache is
+# rebuilt only after fonts or this file changed, so that no program has to
+# scan the fonts when it starts.
 aliases_src="$(dirname "$0")/../platform/posix/fonts/65-cjk-face-aliases.conf"
 aliases_dst=/etc/fonts/conf.d/65-quillora-cjk-face-aliases.conf
 if ! cmp -s "$aliases_src" "$aliases_dst"; then
   $sudo install -m 644 "$aliases_src" "$aliases_dst"
+  fonts_changed=1
 fi
-$sudo fc-cache
+if [[ -n $fonts_changed ]]; then
+  $sudo fc-cache
+fi

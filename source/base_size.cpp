@@ -2,12 +2,13 @@
 
 #include <mutex>
 
+#include "bridge/shared_state_mutex.h"
 #include "host/api.h"
 #include "platform/gdiplus_flat.h"
 #include "platform/gdiplus_lock.h"
 #include "platform/win32.h"
-#include "plugin/module_state.h"
 #include "source/configure.h"
+#include "source/display_text.h"
 #include "source/font_description.h"
 #include "source/gdi_owners.h"
 #include "source/text_layout_format.h"
@@ -32,7 +33,7 @@ bool MeasureHintText(const win::LOGFONTW& description, GpRectF* bounds) {
   const OwnedGraphics measuring(graphics);
   const OwnedFormat format = CreateTextLayoutFormat();
   const GpRectF unbounded{0, 0, 0, 0};
-  GdipMeasureString(measuring.get(), DefaultHintText.Array(), -1, font.get(), &unbounded, format.get(), bounds, nullptr,
+  GdipMeasureString(measuring.get(), DefaultHintText().Array(), -1, font.get(), &unbounded, format.get(), bounds, nullptr,
                     nullptr);
   return true;
 }

@@ -5,8 +5,8 @@
 #include "bindings/message_window.h"
 #include "bridge/commands.h"
 #include "bridge/runtime.h"
+#include "bridge/shared_state_mutex.h"
 #include "host/api.h"
-#include "plugin/module_state.h"
 
 namespace {
 

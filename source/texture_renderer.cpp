@@ -13,7 +13,7 @@
 #include "platform/gdiplus_flat.h"
 #include "platform/gdiplus_lock.h"
 #include "platform/win32.h"
-#include "plugin/module_state.h"
+#include "source/display_text.h"
 #include "source/font_description.h"
 #include "source/gdi_owners.h"
 #include "source/render_colors.h"
@@ -49,7 +49,7 @@ OwnedGraphics MakeMeasuringGraphics(win::HDC dc) {
 void MeasureDisplayText(const QuilloraThanksImage& source, GpGraphics* measuring, GpFont* font,
                         const GpStringFormat* format, GpRectF* box) {
   const GpRectF unbounded{0, 0, 0, 0};
-  const GpStatus status = GdipMeasureString(measuring, DisplayText.Array(), static_cast<int>(DisplayText.Length()),
+  const GpStatus status = GdipMeasureString(measuring, DisplayText().Array(), static_cast<int>(DisplayText().Length()),
                                             font, &unbounded, format, box, nullptr, nullptr);
   if (status != kOk) AppWarning(u"TextSource::UpdateTexture: Gdiplus::Graphics::MeasureString failed: %u", status);
   if (source.outline) {
@@ -138,7 +138,7 @@ void DrawOutlinedText(QuilloraThanksImage* source, GpGraphics* graphics, GpFont*
   GdipGetFontStyle(font, &style);
   REAL em_size = 0;
   GdipGetFontSize(font, &em_size);
-  GdipAddPathString(path.get(), DisplayText.Array(), -1, family, style, em_size, &box, format);
+  GdipAddPathString(path.get(), DisplayText().Array(), -1, family, style, em_size, &box, format);
   DrawTextOutline(source, graphics, path.get(), text_brush);
 }
 
@@ -149,7 +149,7 @@ void DrawDisplayText(QuilloraThanksImage* source, GpGraphics* graphics, GpFont* 
     return;
   }
   const GpStatus status =
-      GdipDrawString(graphics, DisplayText.Array(), -1, font, &box, format, reinterpret_cast<GpBrush*>(text_brush));
+      GdipDrawString(graphics, DisplayText().Array(), -1, font, &box, format, reinterpret_cast<GpBrush*>(text_brush));
   if (status != kOk) AppWarning(u"TextSource::UpdateTexture: Graphics::DrawString failed: %u", status);
 }
 
@@ -188,7 +188,7 @@ void UpdateTexture(QuilloraThanksImage* source) {
   if (!gdi_font) return;
   GpRectF box{0, 0, 32, 32};
   const OwnedFormat format = CreateTextLayoutFormat();
-  const bool has_text = DisplayText.IsValid();
+  const bool has_text = DisplayText().IsValid();
 
   OwnedDC measuring_dc(win::CreateCompatibleDC(nullptr));
   const OwnedFont font = MakeGdiplusFont(measuring_dc.get(), gdi_font.get());

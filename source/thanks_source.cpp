@@ -8,8 +8,9 @@
 #include "bindings/message_window.h"
 #include "bridge/commands.h"
 #include "bridge/runtime.h"
-#include "plugin/module_state.h"
+#include "bridge/shared_state_mutex.h"
 #include "source/configure.h"
+#include "source/display_text.h"
 #include "source/texture_renderer.h"
 
 namespace {
@@ -72,8 +73,8 @@ void QuilloraThanksImage::PrepareFrame() {
   if (const SourceBinding* binding = FindBindingByInnerId(InnerId(element))) {
     RenderPending = binding->textChanged != 0;
     if (binding->text.IsValid()) {
-      DisplayText = binding->text;
-      DisplayText.KillSpaces();
+      DisplayText() = binding->text;
+      DisplayText().KillSpaces();
     }
   }
   if (RenderPending) {

@@ -9,8 +9,8 @@
 
 #include "platform/gdiplus_flat.h"
 #include "platform/hostapi/standin_host.h"
-#include "plugin/module_state.h"
 #include "source/configure.h"
+#include "source/display_text.h"
 #include "source/texture_renderer.h"
 #include "source/thanks_source.h"
 
@@ -31,7 +31,7 @@ int main() {
   MeasureBaseSize(&element);
   const std::unique_ptr<QuilloraThanksImage> source(static_cast<QuilloraThanksImage*>(CreateThanksSource(&element)));
   if (!source) return 1;
-  DisplayText = kLine;
+  DisplayText() = kLine;
   UpdateTexture(source.get());
 
   std::printf("| %s | %.2f x %.2f | %d x %d |\n", QUILLORA_METRICS_PLATFORM, element.GetFloat(u"baseSizeCX"),

@@ -27,7 +27,7 @@ foreach(file ${FILES})
 endforeach()
 
 file(WRITE ${OUTPUT}.tmp "// Generated from companion/form by embed_assets.cmake; do not edit.
-#include \"form_assets.h\"
+#include \"companion/form_assets.h\"
 
 #include <array>
 

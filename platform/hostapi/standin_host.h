@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "host/api.h"
-#include "text/utf.h"
 #include "hostapi_export.h"
+#include "platform/text/utf.h"
 
 namespace standin {
 

@@ -5,7 +5,7 @@
 #include "bindings/binding_table.h"
 #include "bindings/message_window.h"
 #include "bridge/commands.h"
-#include "plugin/module_state.h"
+#include "bridge/shared_state_mutex.h"
 #include "tests/bindings/binding_lookup.h"
 #include "tests/support/plugin_fixture.h"
 
@@ -19,10 +19,10 @@ using BindOrCreateTest = PluginTest;
 
 TEST_F(BindOrCreateTest, NewSourceGetsAWindowAndTheCompanionHearsOfItFirst) {
   auto& element = NewElement();
-  const unsigned records_before = Bindings.Count();
+  const unsigned records_before = Bindings().Count();
   std::vector<std::pair<std::u16string, unsigned>> seen;  // command, table size at that moment
   runtime.on_command = [&](const std::u16string& command) {
-    seen.emplace_back(command, Bindings.Count());
+    seen.emplace_back(command, Bindings().Count());
     EXPECT_FALSE(element.Has(u"innerId")) << "innerId written before the handshake";
   };
 
@@ -42,21 +42,21 @@ TEST_F(BindOrCreateTest, NewSourceGetsAWindowAndTheCompanionHearsOfItFirst) {
   EXPECT_EQ(record->element, &element);
   EXPECT_EQ(record->textChanged, 1);
   EXPECT_FALSE(record->text.IsValid());
-  EXPECT_EQ(Bindings.Count(), records_before + 1);
+  EXPECT_EQ(Bindings().Count(), records_before + 1);
 }
 
 TEST_F(BindOrCreateTest, SecondCallReturnsTheSameWindowAndSendsNothing) {
   auto& element = NewElement();
   const BindResult first = BindOrCreate(&element);
   runtime.commands.clear();
-  const unsigned records = Bindings.Count();
+  const unsigned records = Bindings().Count();
 
   const BindResult second = BindOrCreate(&element);
 
   EXPECT_EQ(second.window, first.window);
   EXPECT_FALSE(second.created);
   EXPECT_TRUE(runtime.commands.empty());
-  EXPECT_EQ(Bindings.Count(), records);
+  EXPECT_EQ(Bindings().Count(), records);
 }
 
 TEST_F(BindOrCreateTest, StaleInnerIdFromAnEarlierRunIsReplaced) {
@@ -81,17 +81,17 @@ TEST_F(BindOrCreateTest, MarkingAppendsDeleteToEveryEqualRecordAndDropsTheElemen
     SourceBinding twin;
     twin.innerId = number.c_str();
     twin.element = &second;
-    Bindings.Append(twin);
+    Bindings().Append(twin);
     EXPECT_EQ(FindBindingByInnerId(String(number.c_str()))->window, bound.window) << "the earlier record wins";
     MarkBindingDeleted(String(number.c_str()));
   }
 
   EXPECT_EQ(Find(number), nullptr);
   int marked = 0;
-  for (unsigned i = 0; i < Bindings.Count(); ++i) {
-    if (Bindings[i].innerId == String((number + u".delete").c_str())) {
+  for (unsigned i = 0; i < Bindings().Count(); ++i) {
+    if (Bindings()[i].innerId == String((number + u".delete").c_str())) {
       ++marked;
-      EXPECT_EQ(Bindings[i].element, nullptr);
+      EXPECT_EQ(Bindings()[i].element, nullptr);
     }
   }
   EXPECT_EQ(marked, 2);

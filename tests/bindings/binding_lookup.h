@@ -8,7 +8,7 @@
 #include "bindings/binding_table.h"
 #include "bindings/message_window.h"
 #include "bridge/commands.h"
-#include "plugin/module_state.h"
+#include "bridge/shared_state_mutex.h"
 
 namespace testing_support {
 

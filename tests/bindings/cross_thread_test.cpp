@@ -11,7 +11,7 @@
 
 #include "bindings/binding_table.h"
 #include "bindings/window_proc.h"
-#include "plugin/module_state.h"
+#include "bridge/shared_state_mutex.h"
 #include "source/thanks_source.h"
 #include "tests/support/plugin_fixture.h"
 

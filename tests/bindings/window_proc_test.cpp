@@ -5,9 +5,9 @@
 
 #include "bindings/binding_table.h"
 #include "bindings/message_window.h"
-#include "bindings/using_ascii.h"
 #include "bindings/window_proc.h"
-#include "plugin/module_state.h"
+#include "bridge/shared_state_mutex.h"
+#include "bridge/using_ascii.h"
 #include "tests/support/plugin_fixture.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "bindings/using_ascii.h"
 #include "bridge/commands.h"
+#include "bridge/using_ascii.h"
 #include "tests/support/plugin_fixture.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "combo_tracker.h"
-#include "thanks_display.h"
+#include "companion/combo_tracker.h"
+#include "companion/thanks_display.h"
 
 namespace companion {
 namespace {

@@ -13,6 +13,7 @@
 
 #include "companion/companion_client.h"
 #include "platform/win32.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -125,11 +126,12 @@ class CompanionModuleTest : public ::testing::Test {
   }
 
   std::string WriteScript(const char* text) {
-    const auto path = std::filesystem::temp_directory_path() / "companion_module_test_gifts.txt";
+    const auto path = folder / "gifts.txt";
     std::ofstream(path) << text;
     return path.string();
   }
 
+  testing_support::TempFolder folder{"companion_module_test"};
   CompanionClient client{QUILLORA_COMPANION_FILE};
   std::vector<win::HWND> windows;
 };

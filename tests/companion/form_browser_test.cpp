@@ -8,10 +8,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
-#include <random>
 #include <string>
 
-#include "form_host.h"
+#include "tests/companion/form_host.h"
+#include "tests/support/temp_folder.h"
 
 namespace form_testing {
 namespace {
@@ -27,15 +27,8 @@ class FormBrowserTest : public ::testing::Test {
   void SetUp() override {
     standin::ClearMessagesAndLog();
     ASSERT_TRUE(host.ok());
-    std::random_device random;
-    folder = fs::temp_directory_path() / ("form_browser_test-" + std::to_string(random()) + std::to_string(random()));
-    ASSERT_TRUE(fs::create_directories(folder));
   }
-  void TearDown() override {
-    EXPECT_EQ(host.LeftOpen(), 0) << "the page left its form open";
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
-  }
+  void TearDown() override { EXPECT_EQ(host.LeftOpen(), 0) << "the page left its form open"; }
 
   // Runs the browser script on the form at `url`; its exit status (0: every
   // check held).
@@ -51,7 +44,7 @@ class FormBrowserTest : public ::testing::Test {
 
   standin::SettingsElement element{u"source"};
   FormHost host;
-  fs::path folder;
+  testing_support::TempFolder folder{"form_browser_test"};  // browser profiles, scene copies
 };
 
 // The texture's fully opaque pixels (BGRA) whose colour `rgb` is or, with

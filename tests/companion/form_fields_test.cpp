@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "form_json.h"
-#include "form_params.h"
+#include "companion/form_json.h"
+#include "tests/companion/form_params.h"
 
 namespace companion {
 namespace {

@@ -1,4 +1,4 @@
-#include "form_host.h"
+#include "tests/companion/form_host.h"
 
 #include <httplib.h>
 

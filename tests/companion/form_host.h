@@ -12,7 +12,7 @@
 
 #include "companion/companion_client.h"
 #include "platform/hostapi/standin_host.h"
-#include "plugin_module.h"
+#include "preview/plugin_module.h"
 
 namespace form_testing {
 

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <string>
 
-#include "form_fields.h"
-#include "text_utf.h"
+#include "companion/form_fields.h"
+#include "companion/text_utf.h"
 
 namespace companion {
 

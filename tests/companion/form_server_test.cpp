@@ -9,8 +9,8 @@
 #include <memory>
 #include <thread>
 
-#include "form_host.h"
-#include "form_params.h"
+#include "tests/companion/form_host.h"
+#include "tests/companion/form_params.h"
 
 namespace form_testing {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "gift_rules.h"
+#include "companion/gift_rules.h"
 
 namespace companion {
 namespace {

@@ -3,7 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "gift_script.h"
+#include "companion/gift_script.h"
+#include "tests/support/temp_folder.h"
 
 namespace companion {
 namespace {
@@ -63,7 +64,8 @@ TEST(GiftScript, EachMalformedLineIsNamedAndSkipped) {
 }
 
 TEST(GiftScript, LoadsFilesAndSaysWhenItCannot) {
-  const auto path = std::filesystem::temp_directory_path() / "companion_script_test.txt";
+  const testing_support::TempFolder folder("gift_script_test");
+  const auto path = folder / "room.txt";
   std::ofstream(path) << "3 星星 飞机 1 200\nbroken\n";
   const GiftScript loaded = LoadGiftScript(path.string());
   EXPECT_TRUE(loaded.readable);

@@ -4,8 +4,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "record_file.h"
-#include "room.h"
+#include "companion/record_file.h"
+#include "companion/room.h"
+#include "tests/support/temp_folder.h"
 
 namespace companion {
 namespace {
@@ -102,9 +103,8 @@ TEST(Room, RandomColourPrecedesEachThanksLineOnly) {
 }
 
 TEST(Room, EveryGiftIsRecordedInAFileInsideTheFolder) {
-  const auto folder = std::filesystem::temp_directory_path() / "companion_room_record";
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
+  const testing_support::TempFolder temp("room_record");
+  const std::filesystem::path& folder = temp.path();
   RoomSettings settings = Quick();
   settings.is_save_record = 1;
   settings.save_folder = folder.u16string();

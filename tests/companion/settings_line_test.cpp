@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "settings_line.h"
+#include "companion/settings_line.h"
 
 namespace companion {
 namespace {

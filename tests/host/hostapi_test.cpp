@@ -9,6 +9,7 @@
 
 #include "host/api.h"
 #include "platform/hostapi/standin_host.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -78,7 +79,8 @@ TEST(SettingsFile, RoundTripsTextNumbersAndChildren) {
   data->SetInt(u"color", static_cast<int>(0xFFFF9000u));
   data->SetFloat(u"baseSizeCX", 301.123456f);
   data->SetString(u"innerId", u"-2147478988");
-  const auto path = (std::filesystem::temp_directory_path() / "quillora-settings-test.txt").string();
+  const testing_support::TempFolder folder("hostapi_test");
+  const auto path = (folder / "scene.txt").string();
   ASSERT_TRUE(standin::SaveSettings(root, path));
 
   std::string error;
@@ -94,7 +96,8 @@ TEST(SettingsFile, RoundTripsTextNumbersAndChildren) {
 }
 
 TEST(SettingsFile, MalformedFileNamesTheLine) {
-  const auto path = (std::filesystem::temp_directory_path() / "quillora-settings-bad.txt").string();
+  const testing_support::TempFolder folder("hostapi_test");
+  const auto path = (folder / "scene.txt").string();
   std::ofstream(path) << "scene {\n  font = \"Arial\"\n  fontSize 48\n}\n";
   std::string error;
   EXPECT_EQ(standin::LoadSettings(path, &error), nullptr);

@@ -7,7 +7,8 @@
 #include "platform/hostapi/standin_host.h"
 #include "platform/system.h"
 #include "plugin/user_messages.h"
-#include "plugin_module.h"
+#include "preview/plugin_module.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -58,9 +59,8 @@ TEST_F(LifecycleTest, LoadsRegistersTheClassUnderItsOwnNameAndUnloads) {
 TEST_F(LifecycleTest, MissingCompanionWarnsAndStillRegisters) {
   const auto module_path = std::filesystem::absolute(kModule).string();
   const auto build_root = std::filesystem::current_path();
-  const auto elsewhere = std::filesystem::temp_directory_path() / "quillora-no-companion";
-  std::filesystem::create_directories(elsewhere);
-  std::filesystem::current_path(elsewhere);
+  const testing_support::TempFolder elsewhere("no_companion");
+  std::filesystem::current_path(elsewhere.path());
   {
     PluginModule module(module_path);
     ASSERT_TRUE(module.ok());

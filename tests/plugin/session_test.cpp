@@ -13,7 +13,7 @@
 #include "platform/hostapi/standin_host.h"
 #include "platform/system.h"
 #include "platform/win32.h"
-#include "plugin_module.h"
+#include "preview/plugin_module.h"
 
 namespace {
 

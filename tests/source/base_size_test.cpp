@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/hostapi/standin_host.h"
-#include "plugin/module_state.h"
 #include "source/configure.h"
+#include "source/display_text.h"
 
 namespace {
 
@@ -44,10 +44,10 @@ TEST(BaseSizeTest, SmallFontsGiveAtLeast32) {
 TEST(BaseSizeTest, MeasuresTheHintNotTheDisplayedText) {
   standin::SettingsElement element(u"data");
   const BaseSize before = Measure(element);
-  const String saved = DisplayText;
-  DisplayText = u"a much longer line of thanks than the hint text";
+  const String saved = DisplayText();
+  DisplayText() = u"a much longer line of thanks than the hint text";
   const BaseSize after = Measure(element);
-  DisplayText = saved;
+  DisplayText() = saved;
   EXPECT_EQ(after.cx, before.cx);
 }
 

@@ -37,12 +37,12 @@ TEST_F(ConfigureTest, SavedFormMeasuresAndHandsTheSizeToTheHost) {
 
   // Again: the settings go out again, the window stays.
   runtime.commands.clear();
-  const unsigned records = Bindings.Count();
+  const unsigned records = Bindings().Count();
   EXPECT_TRUE(ConfigureTextSource(&source, false));
   ASSERT_EQ(runtime.commands.size(), 2u);
   EXPECT_TRUE(runtime.commands[0].starts_with(u"Set:" + number + u"{|}"));
   EXPECT_EQ(runtime.commands[1], u"ShowForm:" + number);
-  EXPECT_EQ(Bindings.Count(), records);
+  EXPECT_EQ(Bindings().Count(), records);
 }
 
 TEST_F(ConfigureTest, CancelledFormIsRefusedQuietly) {

@@ -6,16 +6,25 @@
 #include <memory>
 
 #include "bridge/runtime.h"
-#include "plugin/module_state.h"
 #include "platform/hostapi/standin_host.h"
+#include "source/display_text.h"
 #include "source/thanks_source.h"
 
 namespace {
 
+// Puts back the state the module's load leaves, for the next repeat.
+struct RestoreLoadState {
+  ~RestoreLoadState() {
+    RenderPending = 1;
+    DisplayText() = DefaultHintText();
+  }
+};
+
 TEST(FirstRefresh, OnlyTheFirstUnboundRefreshRendersTheHint) {
+  const RestoreLoadState restore;
   ASSERT_EQ(RuntimeHost, nullptr) << "no runtime runs here";
   ASSERT_EQ(RenderPending, 1);
-  ASSERT_TRUE(DisplayText == DefaultHintText);
+  ASSERT_TRUE(DisplayText() == DefaultHintText());
   standin::SettingsElement first_element(u"data"), second_element(u"data");
   std::unique_ptr<ImageSource> first(CreateThanksSource(&first_element));
   std::unique_ptr<ImageSource> second(CreateThanksSource(&second_element));

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "platform/hostapi/standin_host.h"
-#include "plugin/module_state.h"
+#include "source/display_text.h"
 #include "source/texture_renderer.h"
 #include "source/thanks_source.h"
 
@@ -23,11 +23,11 @@ class RendererTest : public ::testing::Test {
     source_.reset(static_cast<QuilloraThanksImage*>(CreateThanksSource(&element_)));
   }
   void SetUp() override { standin::ClearMessagesAndLog(); }
-  void TearDown() override { DisplayText = saved_text_; }
+  void TearDown() override { DisplayText() = saved_text_; }
 
   QuilloraThanksImage& Source() { return *source_; }
   void Render(const char16_t* text) {
-    DisplayText = text;
+    DisplayText() = text;
     UpdateTexture(source_.get());
   }
 
@@ -55,7 +55,7 @@ class RendererTest : public ::testing::Test {
  private:
   standin::SettingsElement element_;
   std::unique_ptr<QuilloraThanksImage> source_;
-  const String saved_text_ = DisplayText;
+  const String saved_text_ = DisplayText();
 };
 
 inline unsigned Alpha(uint32_t argb) { return argb >> 24; }

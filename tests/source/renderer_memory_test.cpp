@@ -26,7 +26,7 @@ constexpr int kUpdates = 100000;
 void RenderAlternately(QuilloraThanksImage& source, int updates) {
   for (int i = 0; i < updates; ++i) {
     source.outline = i % 10 == 0;
-    DisplayText = i % 2 ? u"感谢 送出的礼物" : u"感谢老板送出的火箭 x1";
+    DisplayText() = i % 2 ? u"感谢 送出的礼物" : u"感谢老板送出的火箭 x1";
     UpdateTexture(&source);
   }
 }

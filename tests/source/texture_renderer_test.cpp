@@ -173,7 +173,7 @@ TEST_F(RendererTest, RendersWhileOtherThreadsRenderAndMeasure) {
       UpdateTexture(source.get());
     }
   };
-  DisplayText = u"谢谢 thanks";
+  DisplayText() = u"谢谢 thanks";
   std::thread other(render, 1);
   render(0);
   other.join();

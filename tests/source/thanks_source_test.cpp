@@ -6,7 +6,8 @@
 #include "bindings/message_window.h"
 #include "bindings/window_proc.h"
 #include "bridge/commands.h"
-#include "plugin/module_state.h"
+#include "bridge/shared_state_mutex.h"
+#include "source/display_text.h"
 #include "source/thanks_source.h"
 #include "tests/support/plugin_fixture.h"
 
@@ -119,7 +120,7 @@ TEST_F(ThanksSourceTest, EveryRefreshOfABoundSourceRendersItsOwnLine) {
   auto& graphics = standin::HostGraphics();
   source->PrepareFrame();
   ASSERT_TRUE(source->texture);
-  EXPECT_TRUE(DisplayText == u"感谢小明赠送的1个火箭") << "spaces are trimmed";
+  EXPECT_TRUE(DisplayText() == u"感谢小明赠送的1个火箭") << "spaces are trimmed";
   auto* texture = static_cast<standin::MemoryTexture*>(source->texture);
   const int uploads = texture->UploadCount();
   const int made = graphics.MakeTextureCount();
@@ -130,7 +131,7 @@ TEST_F(ThanksSourceTest, EveryRefreshOfABoundSourceRendersItsOwnLine) {
 
   SendText(window, u"");
   source->PrepareFrame();
-  EXPECT_TRUE(DisplayText == u"感谢小明赠送的1个火箭") << "an empty text leaves the display text";
+  EXPECT_TRUE(DisplayText() == u"感谢小明赠送的1个火箭") << "an empty text leaves the display text";
 }
 
 TEST_F(ThanksSourceTest, RandomColourReplacesTheColourUntilReload) {

@@ -4,7 +4,7 @@
 #include <iconv.h>
 
 #include "platform/ansi_code_page.h"
-#include "win32/ansi_code_page.h"
+#include "platform/posix/win32/ansi_code_page.h"
 
 namespace platform {
 

@@ -14,10 +14,10 @@
 
 #include <unordered_map>
 
-#include "gdi/next_definition.h"
-#include "gdi/premultiplied_alpha.h"
 #include "platform/gdiplus_flat.h"
 #include "platform/gdiplus_lock.h"
+#include "platform/posix/gdi/next_definition.h"
+#include "platform/posix/gdi/premultiplied_alpha.h"
 #include "platform_export.h"
 
 namespace {

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "gdi/gdi_objects.h"
 #include "platform/gdiplus_lock.h"
+#include "platform/posix/gdi/gdi_objects.h"
 
 namespace win {
 namespace {

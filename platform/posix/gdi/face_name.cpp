@@ -1,4 +1,4 @@
-#include "gdi/face_name.h"
+#include "platform/posix/gdi/face_name.h"
 
 #include <cstddef>
 

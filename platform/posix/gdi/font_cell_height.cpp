@@ -7,9 +7,9 @@
 // GetObjectA hands out LOGFONTA, and measuring code builds LOGFONTW itself,
 // so both entry points are covered.
 
-#include "gdi/next_definition.h"
 #include "platform/gdiplus_flat.h"
 #include "platform/gdiplus_lock.h"
+#include "platform/posix/gdi/next_definition.h"
 #include "platform_export.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "gdi/face_name.h"
-#include "gdi/gdi_objects.h"
 #include "platform/gdiplus_lock.h"
+#include "platform/posix/gdi/face_name.h"
+#include "platform/posix/gdi/gdi_objects.h"
 
 namespace win {
 namespace {

@@ -1,4 +1,4 @@
-#include "gdi/gdi_objects.h"
+#include "platform/posix/gdi/gdi_objects.h"
 
 #include <unordered_map>
 

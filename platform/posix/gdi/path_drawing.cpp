@@ -15,10 +15,10 @@
 
 #include <vector>
 
-#include "gdi/gdiplus_queries.h"
-#include "gdi/next_definition.h"
-#include "gdi/path_raster.h"
 #include "platform/gdiplus_lock.h"
+#include "platform/posix/gdi/gdiplus_queries.h"
+#include "platform/posix/gdi/next_definition.h"
+#include "platform/posix/gdi/path_raster.h"
 #include "platform_export.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "gdi/path_raster.h"
+#include "platform/posix/gdi/path_raster.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "gdi/premultiplied_alpha.h"
+#include "platform/posix/gdi/premultiplied_alpha.h"
 
 #include <array>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "ansi_code_page.h"
+#include "platform/posix/win32/ansi_code_page.h"
 
 #include <langinfo.h>
 #include <locale.h>

@@ -8,9 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "ansi_code_page.h"
-#include "last_error.h"
-#include "win32_values.h"
+#include "platform/posix/win32/ansi_code_page.h"
+#include "platform/posix/win32/last_error.h"
+#include "platform/posix/win32/win32_values.h"
 
 namespace {
 

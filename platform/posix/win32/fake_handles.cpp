@@ -7,10 +7,10 @@
 #include <atomic>
 #include <span>
 
-#include "fake_handles.h"
-#include "last_error.h"
-#include "standin_user32.h"
-#include "win32_values.h"
+#include "platform/posix/win32/fake_handles.h"
+#include "platform/posix/win32/last_error.h"
+#include "platform/posix/win32/standin_user32.h"
+#include "platform/posix/win32/win32_values.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "last_error.h"
+#include "platform/posix/win32/last_error.h"
 
 namespace {
 thread_local win::DWORD t_last_error = 0;

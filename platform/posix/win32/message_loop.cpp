@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <chrono>
 
-#include "last_error.h"
-#include "message_queue.h"
-#include "win32_values.h"
+#include "platform/posix/win32/last_error.h"
+#include "platform/posix/win32/message_queue.h"
+#include "platform/posix/win32/win32_values.h"
 
 namespace {
 

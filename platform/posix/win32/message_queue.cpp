@@ -1,4 +1,4 @@
-#include "message_queue.h"
+#include "platform/posix/win32/message_queue.h"
 
 #include <pthread.h>
 

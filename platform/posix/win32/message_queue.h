@@ -6,8 +6,8 @@
 #include <condition_variable>
 #include <deque>
 
+#include "platform/posix/win32/window_registry.h"
 #include "platform/win32.h"
-#include "window_registry.h"
 
 namespace standin {
 

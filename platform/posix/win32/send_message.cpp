@@ -1,5 +1,5 @@
-#include "last_error.h"
-#include "message_queue.h"
+#include "platform/posix/win32/last_error.h"
+#include "platform/posix/win32/message_queue.h"
 
 namespace win {
 

@@ -1,9 +1,9 @@
 #include <algorithm>
 
-#include "fake_handles.h"
-#include "last_error.h"
-#include "win32_values.h"
-#include "window_registry.h"
+#include "platform/posix/win32/fake_handles.h"
+#include "platform/posix/win32/last_error.h"
+#include "platform/posix/win32/win32_values.h"
+#include "platform/posix/win32/window_registry.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 
 #include <unistd.h>
 
-#include "last_error.h"
-#include "message_queue.h"
-#include "win32_values.h"
+#include "platform/posix/win32/last_error.h"
+#include "platform/posix/win32/message_queue.h"
+#include "platform/posix/win32/win32_values.h"
 
 namespace {
 

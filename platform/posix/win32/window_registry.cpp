@@ -1,9 +1,9 @@
-#include "window_registry.h"
+#include "platform/posix/win32/window_registry.h"
 
 #include <algorithm>
 
-#include "message_queue.h"
-#include "standin_user32.h"
+#include "platform/posix/win32/message_queue.h"
+#include "platform/posix/win32/standin_user32.h"
 
 namespace standin {
 

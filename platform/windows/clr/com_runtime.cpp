@@ -1,4 +1,4 @@
-#include "clr/com_runtime.h"
+#include "platform/windows/clr/com_runtime.h"
 
 namespace clr {
 

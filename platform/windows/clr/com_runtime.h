@@ -4,8 +4,8 @@
 // COM reference, taken over from the caller, and gives it back with the
 // wrapper's own Release.
 
-#include "clr/metahost_abi.h"
 #include "platform/clr_hosting.h"
+#include "platform/windows/clr/metahost_abi.h"
 
 namespace clr {
 

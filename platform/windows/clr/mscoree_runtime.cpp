@@ -2,8 +2,8 @@
 // mscoree.dll, found at run time (MinGW has no import library for it).
 // mscoree.dll stays loaded: the runtime's objects live in it.
 
-#include "clr/com_runtime.h"
 #include "platform/system.h"
+#include "platform/windows/clr/com_runtime.h"
 
 namespace clr {
 

@@ -1,6 +1,6 @@
 // kernel32 services of platform/win32.h, passed through.
 
-#include "win32/real_types.h"
+#include "platform/windows/win32/real_types.h"
 
 namespace win {
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/posix/win32/win32_values.h"
 #include "platform/win32.h"
-#include "win32/win32_values.h"
 
 namespace {
 

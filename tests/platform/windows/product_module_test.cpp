@@ -10,7 +10,7 @@
 #include "platform/clr_hosting.h"
 #include "platform/hostapi/standin_host.h"
 #include "plugin/user_messages.h"
-#include "plugin_module.h"
+#include "preview/plugin_module.h"
 
 namespace {
 

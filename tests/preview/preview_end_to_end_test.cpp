@@ -10,11 +10,12 @@
 #include <sstream>
 
 #include "companion/companion_client.h"
-#include "image.h"
 #include "platform/gdiplus_flat.h"
 #include "platform/gdiplus_lock.h"
 #include "platform/hostapi/standin_host.h"
 #include "platform/system.h"
+#include "preview/image.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -55,7 +56,8 @@ Image RenderThroughTheSource(const std::u16string& line) {
   data.SetString(u"font", u"WenQuanYi Zen Hei");
   data.SetInt(u"fontSize", 40);
   data.SetInt(u"is_no_thanks", 0);
-  ImageSource* source = standin::RegisteredClasses().at(0).create(&data);
+  // The class this load registered; an earlier load's went with its module.
+  ImageSource* source = standin::RegisteredClasses().back().create(&data);
   source->ActivateInScene();
   const int32_t window = std::stoi(standin::ToUtf8(data.GetString(u"innerId", u"0")));
   const std::u16string payload = line + u'\0';
@@ -79,9 +81,7 @@ Image RenderThroughTheSource(const std::u16string& line) {
 }
 
 TEST(PreviewEndToEnd, TheLastFrameShowsTheLastThanksLine) {
-  const fs::path folder = fs::temp_directory_path() / "preview_end_to_end";
-  fs::remove_all(folder);
-  fs::create_directories(folder);
+  const testing_support::TempFolder folder("preview_end_to_end");
   std::ofstream(folder / "gifts.txt") << "0.3 小明 火箭 2 500\n0.9 阿飞 鲜花 10 2\n";
   std::ofstream(folder / "scene.txt") << "scene {\n  sources {\n    thanks {\n"
                                          "      class = \"Quillora答谢水友插件\"\n      x = "
@@ -128,7 +128,6 @@ TEST(PreviewEndToEnd, TheLastFrameShowsTheLastThanksLine) {
   EXPECT_NEAR(shown.height, expected.height, 3);
   EXPECT_NEAR(shown.x, kSourceX + expected.x, 2);
   EXPECT_NEAR(shown.y, kSourceY + expected.y, 2);
-  fs::remove_all(folder);
 }
 
 }  // namespace

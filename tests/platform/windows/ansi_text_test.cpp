@@ -9,10 +9,10 @@
 
 #include "bindings/binding_table.h"
 #include "bindings/message_window.h"
-#include "bindings/using_ascii.h"
 #include "bindings/window_proc.h"
+#include "bridge/shared_state_mutex.h"
+#include "bridge/using_ascii.h"
 #include "platform/ansi_code_page.h"
-#include "plugin/module_state.h"
 #include "tests/support/plugin_fixture.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // of the same name, and our GUIDs must be the SDK's.
 
 // Ours first: <windows.h> defines S_OK and friends as macros.
-#include "clr/com_runtime.h"
+#include "platform/windows/clr/com_runtime.h"
 // clang-format off
 #include <initguid.h>
 #include <mscoree.h>

@@ -2,8 +2,9 @@
 
 #include <filesystem>
 
-#include "image.h"
-#include "options.h"
+#include "preview/image.h"
+#include "preview/options.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -39,7 +40,8 @@ TEST(PreviewImage, PngFilesKeepEveryPixel) {
   Image image(5, 3, 0x11223344);
   image.At(4, 2)[0] = 200;
   image.At(0, 1)[3] = 0;
-  const auto path = (std::filesystem::temp_directory_path() / "preview_image_test.png").string();
+  const testing_support::TempFolder folder("preview_image_test");
+  const auto path = (folder / "image.png").string();
   std::string error;
   ASSERT_TRUE(WritePng(image, path, &error)) << error;
   Image read;
