@@ -22,14 +22,8 @@ constexpr uint32_t kTextUpdate = 1;
 
 std::string Utf8(const std::u16string& text) { return standin::ToUtf8(text); }
 
-class FormBrowserTest : public ::testing::Test {
+class FormBrowserTest : public FormHostTest {
  protected:
-  void SetUp() override {
-    standin::ClearMessagesAndLog();
-    ASSERT_TRUE(host.ok());
-  }
-  void TearDown() override { EXPECT_EQ(host.LeftOpen(), 0) << "the page left its form open"; }
-
   // Runs the browser script on the form at `url`; its exit status (0: every
   // check held).
   int RunBrowser(const std::string& action, const std::string& url) {
@@ -42,8 +36,6 @@ class FormBrowserTest : public ::testing::Test {
     return [this, action, status](const std::string& url) { *status = RunBrowser(action, url); };
   }
 
-  standin::SettingsElement element{u"source"};
-  FormHost host;
   testing_support::TempFolder folder{"form_browser_test"};  // browser profiles, scene copies
 };
 

@@ -5,6 +5,8 @@
 // a thread of its own with the form's address, while the host's thread waits
 // in the configure callback and dispatches its windows' messages.
 
+#include <gtest/gtest.h>
+
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -59,6 +61,21 @@ class FormHost {
   Visitor visit_;
   int served_ = 0;
   std::atomic<int> left_open_{0};
+};
+
+// A test with a fresh host record, one source's element and the host: every
+// form it serves must have been answered by its visitor.
+class FormHostTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    standin::ClearMessagesAndLog();
+    ASSERT_TRUE(host.ok());
+  }
+  void TearDown() override { EXPECT_EQ(host.LeftOpen(), 0) << "a form was still open after its visit"; }
+
+  // Declared first, so that the module unloads while the element lives.
+  standin::SettingsElement element{u"source"};
+  FormHost host;
 };
 
 // The "data" child of a configured source's element.

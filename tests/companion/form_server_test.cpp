@@ -38,17 +38,7 @@ std::size_t Entries(const char* folder) {
   return count;
 }
 
-class FormServerTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    standin::ClearMessagesAndLog();
-    ASSERT_TRUE(host.ok());
-  }
-  void TearDown() override { EXPECT_EQ(host.LeftOpen(), 0) << "a form was still open after its visit"; }
-  // Declared first, so that the module unloads while the element lives.
-  standin::SettingsElement element{u"source"};
-  FormHost host;
-};
+using FormServerTest = FormHostTest;
 
 TEST_F(FormServerTest, OnlyTheLoopbackAndTheTokenAreAnswered) {
   const bool accepted = host.Configure(element, [](const std::string& url) {
