@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <new>
+#include <utility>
 
 #include "host/alloc.h"
 
@@ -25,7 +26,7 @@ BindingTable::~BindingTable() {
   MainAllocator->FreeBlock(records_);
 }
 
-bool BindingTable::Append(const SourceBinding& record) {
+bool BindingTable::Append(SourceBinding record) {
   if (count_ == capacity_) {
     unsigned capacity = capacity_ + capacity_ / 2;
     if (capacity < count_ + 1) capacity = count_ + 1;
@@ -33,19 +34,19 @@ bool BindingTable::Append(const SourceBinding& record) {
     if (!storage) return false;
     std::memset(static_cast<void*>(storage), 0, capacity * sizeof(SourceBinding));
     for (unsigned i = 0; i < count_; ++i) {
-      new (&storage[i]) SourceBinding(records_[i]);
+      new (&storage[i]) SourceBinding(std::move(records_[i]));
       records_[i].~SourceBinding();
     }
     MainAllocator->FreeBlock(records_);
     records_ = storage;
     capacity_ = capacity;
   }
-  new (&records_[count_]) SourceBinding(record);
+  new (&records_[count_]) SourceBinding(std::move(record));
   ++count_;
   return true;
 }
 
-SourceBinding* FindBindingByInnerId(const String& inner_id) {
+SourceBinding* FindBindingByInnerId(const char16_t* inner_id) {
   for (unsigned i = 0; i < Bindings().Count(); ++i)
     if (Bindings()[i].innerId == inner_id) return &Bindings()[i];
   return nullptr;
@@ -57,7 +58,7 @@ SourceBinding* FindBindingByWindow(win::HWND window) {
   return nullptr;
 }
 
-void MarkBindingDeleted(const String& inner_id) {
+void MarkBindingDeleted(const char16_t* inner_id) {
   for (unsigned i = 0; i < Bindings().Count(); ++i) {
     SourceBinding& record = Bindings()[i];
     if (record.innerId == inner_id) {

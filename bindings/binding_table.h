@@ -13,10 +13,13 @@ class BindingTable {
   BindingTable(const BindingTable&) = delete;
   BindingTable& operator=(const BindingTable&) = delete;
 
-  // Copies `record` to the end. False (and nothing stored) when the storage
-  // cannot grow.
-  bool Append(const SourceBinding& record);
+  // Moves `record` to the end. False (and nothing stored) when the storage
+  // cannot grow. Allocates nothing but the storage, so a stored record is
+  // always whole.
+  bool Append(SourceBinding record);
   unsigned Count() const { return count_; }
+  // Records that fit before the next append needs new storage.
+  unsigned Capacity() const { return capacity_; }
   SourceBinding& operator[](unsigned index) { return records_[index]; }
 
  private:
@@ -32,9 +35,10 @@ void CreateBindingTable();
 void DestroyBindingTable();
 
 // The first record whose innerId equals `inner_id`, or null.
-SourceBinding* FindBindingByInnerId(const String& inner_id);
+SourceBinding* FindBindingByInnerId(const char16_t* inner_id);
 // The first record whose window is `window`, marked or not, or null.
 SourceBinding* FindBindingByWindow(win::HWND window);
 // Appends ".delete" to the innerId of every record equal to `inner_id` and
-// lets go of their element, which the host frees with the source.
-void MarkBindingDeleted(const String& inner_id);
+// lets go of their element, which the host frees with the source. Lets go of
+// the element even when there is no memory for the longer innerId.
+void MarkBindingDeleted(const char16_t* inner_id);

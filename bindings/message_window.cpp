@@ -57,8 +57,7 @@ win::HWND CreateMessageWindow() {
 BindResult BindOrCreate(XElement* element) {
   {
     std::lock_guard<std::mutex> lock(SharedStateMutex());
-    const String inner_id(element->GetString(u"innerId", u""));
-    const SourceBinding* found = FindBindingByInnerId(inner_id);
+    const SourceBinding* found = FindBindingByInnerId(element->GetString(u"innerId", u""));
     if (found && found->window) return {found->window, false};
   }
   // Not under the lock: the companion may answer the handshake with messages
@@ -72,10 +71,19 @@ BindResult BindOrCreate(XElement* element) {
   record.textChanged = 1;
   record.text = u"";
 
-  std::lock_guard<std::mutex> lock(SharedStateMutex());
-  element->SetString(u"innerId", record.innerId.c_str());
-  Bindings().Append(record);
-  return {window, true};
+  {
+    std::lock_guard<std::mutex> lock(SharedStateMutex());
+    // An innerId always names a binding: without memory for the record (or
+    // its number) the element keeps what it had, and the next activation
+    // tries again.
+    if (record.innerId.IsValid() && Bindings().Append(std::move(record))) {
+      element->SetString(u"innerId", Bindings()[Bindings().Count() - 1].innerId.c_str());
+      return {window, true};
+    }
+  }
+  // Destroying it tells the window list, which takes the lock.
+  if (window) win::DestroyWindow(window);
+  return {nullptr, false};
 }
 
 void ForgetMessageWindow(win::HWND window) {

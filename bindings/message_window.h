@@ -18,7 +18,9 @@ struct BindResult {
 
 // The window of the binding named by the element's "innerId", or a new
 // window and binding whose number is written into "innerId". The companion
-// hears of a new window before the element or the table change.
+// hears of a new window before the element or the table change. When the
+// table cannot grow, the new window is destroyed and the result is
+// {null, false} with the element unchanged.
 BindResult BindOrCreate(XElement* element);
 
 // Called by the window procedure when one of the module's windows is gone.

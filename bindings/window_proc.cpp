@@ -1,6 +1,7 @@
 #include "bindings/window_proc.h"
 
 #include <mutex>
+#include <utility>
 
 #include "bindings/binding_table.h"
 #include "bindings/copydata_text.h"
@@ -31,12 +32,13 @@ void HandleCopyData(win::HWND window, const win::COPYDATASTRUCT* data) {
   std::lock_guard<std::mutex> lock(SharedStateMutex());
   SourceBinding* binding = FindBindingByWindow(window);
   if (!binding) return;
-  const String text = DecodeCopyDataText(*data);
+  // Empty when no memory could be had for it; a text update still stores it.
+  String text = DecodeCopyDataText(*data);
   XElement* element = binding->element;
   switch (data->dwData) {
     case TextUpdate:
       binding->textChanged = 1;
-      binding->text = text;
+      binding->text = std::move(text);  // moved: storing it needs no memory
       break;
     case SetIntSetting:
     case SetStringSetting:
@@ -44,7 +46,9 @@ void HandleCopyData(win::HWND window, const win::COPYDATASTRUCT* data) {
       if (element) WriteKeyValue(element, text, data->dwData);
       break;
     case LogLine:
-      if (element) Log(u"%s", text.c_str());  // never a format template
+      // Writes nothing into the element, so a destroyed source's lines still
+      // reach the log.
+      Log(u"%s", text.c_str());  // never a format template
       break;
     case SetRandomForeColor:
       if (element && text.IsValid()) element->SetInt(u"RandomForeColor", text.ToInt(10) | kOpaque);

@@ -1,8 +1,9 @@
 # Libraries that Debian ships for Linux only, cross-built for the Windows
 # build from Debian's own source packages (scripts/debian-source.sh) when the
 # build folder is configured for the first time: libpng, over MinGW's zlib
-# (libz-mingw-w64-dev), for the preview's pictures, and Google Benchmark for
-# the benchmark. They are installed in the build folder, where find_package
+# (libz-mingw-w64-dev), for the preview's pictures, Google Benchmark for the
+# benchmark, and cpp-httplib's header for the companion's settings form
+# (Debian's binary package holds a library for Linux only). They are installed in the build folder, where find_package
 # finds them as it finds the Linux ones.
 
 set(QUILLORA_THIRD_PARTY_DIR ${CMAKE_BINARY_DIR}/third-party)
@@ -56,3 +57,5 @@ quillora_third_party(benchmark benchmark
   -DGIT_VERSION=@VERSION@
   -DBENCHMARK_ENABLE_TESTING=OFF -DBENCHMARK_ENABLE_GTEST_TESTS=OFF -DBENCHMARK_ENABLE_WERROR=OFF
   -DBENCHMARK_INSTALL_DOCS=OFF -DBENCHMARK_ENABLE_LTO=OFF)
+quillora_third_party(cpp-httplib cpp-httplib
+  -DHTTPLIB_USE_OPENSSL_IF_AVAILABLE=OFF -DHTTPLIB_USE_ZLIB_IF_AVAILABLE=OFF -DHTTPLIB_USE_BROTLI_IF_AVAILABLE=OFF)

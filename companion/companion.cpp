@@ -90,7 +90,8 @@ int32_t Companion::Stop(int32_t window) {
 }
 
 int32_t Companion::ShowForm(Lock& lock, int32_t window) {
-  int32_t answer = 0;
+  if (form_port_ >= 0) return ServeForm(lock, window);
+  int32_t answer = kFormSaved;
   if (!form_answers_.empty()) {
     answer = form_answers_.front();
     form_answers_.pop_front();
@@ -141,6 +142,13 @@ void Companion::QueueFormAnswer(int32_t answer) {
 void Companion::QueueFormMessage(uint32_t code, std::u16string payload) {
   Lock lock(mutex_);
   form_messages_.emplace_back(code, std::move(payload));
+}
+
+void Companion::ServeForms(int32_t port, CompanionFormOpenedFn opened, void* context) {
+  Lock lock(mutex_);
+  form_port_ = port;
+  form_opened_ = opened;
+  form_context_ = context;
 }
 
 void Companion::SendCopyData(int32_t window, uint64_t code, std::string payload) {

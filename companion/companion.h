@@ -24,11 +24,19 @@
 #include <variant>
 #include <vector>
 
+#include "companion/companion_control.h"
+#include "companion/form_fields.h"
+#include "companion/form_server.h"
 #include "companion/gift_script.h"
 #include "companion/room.h"
 #include "companion/room_clock.h"
 
 namespace companion {
+
+// The form's answers to "ShowForm:".
+inline constexpr int32_t kFormSaved = 0;
+inline constexpr int32_t kFormCancelled = 1;
+inline constexpr int32_t kFormUnavailable = 2;  // it could not be served
 
 class Companion {
  public:
@@ -48,6 +56,7 @@ class Companion {
   std::optional<std::u16string> Setting(int32_t window, std::string_view key);
   void QueueFormAnswer(int32_t answer);
   void QueueFormMessage(uint32_t code, std::u16string payload);
+  void ServeForms(int32_t port, CompanionFormOpenedFn opened, void* context);
   void SendCopyData(int32_t window, uint64_t code, std::string payload);
   void SendPlain(int32_t window, uint32_t message);
   int32_t PendingSends();
@@ -75,6 +84,12 @@ class Companion {
     Delivery delivery;
   };
   using Lock = std::unique_lock<std::mutex>;
+  // A form being served: its window and, once given, its answer.
+  struct OpenForm {
+    int32_t window;
+    std::optional<int32_t> answer;
+    uint64_t last_message = 0;  // sequence number of the last setting it sent
+  };
 
   // Commands, with the lock held unless said otherwise.
   int32_t Init(int32_t window);
@@ -82,6 +97,13 @@ class Companion {
   int32_t Start(int32_t window);
   int32_t Stop(int32_t window);
   int32_t ShowForm(Lock& lock, int32_t window);
+
+  // The form in a browser (companion_form.cpp).
+  int32_t ServeForm(Lock& lock, int32_t window);
+  std::string FormData(int32_t window);
+  FormReply SaveForm(OpenForm& form, const FormParams& params);
+  // Gives the form `answer` unless it has one; false when it had.
+  bool CloseForm(OpenForm& form, int32_t answer);
   void Quit(Lock& lock);
 
   // Worker side (companion_worker.cpp).
@@ -105,6 +127,9 @@ class Companion {
   std::shared_ptr<const GiftScript> script_;
   std::deque<int32_t> form_answers_;
   std::vector<std::pair<uint32_t, std::u16string>> form_messages_;
+  int32_t form_port_ = -1;  // below 0: scripted forms
+  CompanionFormOpenedFn form_opened_ = nullptr;
+  void* form_context_ = nullptr;
   bool ascii_requested_ = false;  // "ASCII" came; the next "Set:" switches
   bool ansi_ = false;             // texts go out in the ANSI code page
   RoomClock clock_;

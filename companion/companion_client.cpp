@@ -31,6 +31,7 @@ CompanionClient::CompanionClient(const std::string& path) : module_(platform::Op
   Resolve(copy_setting_, kCompanionCopySettingExport);
   Resolve(queue_form_answer_, kCompanionQueueFormAnswerExport);
   Resolve(queue_form_message_, kCompanionQueueFormMessageExport);
+  Resolve(serve_forms_, kCompanionServeFormsExport);
   Resolve(send_copy_data_, kCompanionSendCopyDataExport);
   Resolve(send_message_, kCompanionSendMessageExport);
   Resolve(pending_sends_, kCompanionPendingSendsExport);

@@ -29,6 +29,9 @@ class CompanionClient {
   void QueueFormMessage(uint32_t code, const std::u16string& payload) const {
     queue_form_message_(code, payload.c_str());
   }
+  void ServeForms(int32_t port, CompanionFormOpenedFn opened = nullptr, void* context = nullptr) const {
+    serve_forms_(port, opened, context);
+  }
   void SendCopyData(int32_t window_number, uint64_t code, const void* payload, uint32_t bytes) const {
     send_copy_data_(window_number, code, payload, bytes);
   }
@@ -52,6 +55,7 @@ class CompanionClient {
   CompanionCopySettingFn copy_setting_ = nullptr;
   CompanionQueueFormAnswerFn queue_form_answer_ = nullptr;
   CompanionQueueFormMessageFn queue_form_message_ = nullptr;
+  CompanionServeFormsFn serve_forms_ = nullptr;
   CompanionSendCopyDataFn send_copy_data_ = nullptr;
   CompanionSendMessageFn send_message_ = nullptr;
   CompanionPendingSendsFn pending_sends_ = nullptr;

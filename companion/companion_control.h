@@ -38,6 +38,17 @@ using CompanionQueueFormAnswerFn = void (*)(int32_t answer);
 // from the companion's own thread (e.g. 102 "font|Arial"), encoded as the
 // companion's texts are. Used by the next form only.
 using CompanionQueueFormMessageFn = void (*)(uint32_t code, const char16_t* payload);
+// Told the address of each form that is served, on the thread that sent
+// "ShowForm:", before the form waits; it must not call into the companion.
+using CompanionFormOpenedFn = void (*)(int32_t window_number, const char* url, void* context);
+// How later forms are shown. `port` below 0: the scripted answers above (the
+// default). 0 or more: a page for a browser on 127.0.0.1 at a port the
+// system picks (0) or at `port`; its address, with a fresh random token, goes
+// to `opened` (may be null). Such a form answers 0 once Save has sent the
+// changed settings to the window and the window has handled them (101
+// integers, 102 texts, 103 colours, each "key|value"), 1 for Cancel or a
+// closed page, and 2 when the page cannot be served.
+using CompanionServeFormsFn = void (*)(int32_t port, CompanionFormOpenedFn opened, void* context);
 
 // --- messages from the companion's own thread -----------------------------
 // Queues WM_COPYDATA with `code` and `bytes` bytes of `payload` (copied, sent
@@ -76,6 +87,7 @@ inline constexpr char kCompanionClearRecordExport[] = "Companion_ClearRecord";
 inline constexpr char kCompanionCopySettingExport[] = "Companion_CopySetting";
 inline constexpr char kCompanionQueueFormAnswerExport[] = "Companion_QueueFormAnswer";
 inline constexpr char kCompanionQueueFormMessageExport[] = "Companion_QueueFormMessage";
+inline constexpr char kCompanionServeFormsExport[] = "Companion_ServeForms";
 inline constexpr char kCompanionSendCopyDataExport[] = "Companion_SendCopyData";
 inline constexpr char kCompanionSendMessageExport[] = "Companion_SendMessage";
 inline constexpr char kCompanionPendingSendsExport[] = "Companion_PendingSends";

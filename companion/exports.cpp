@@ -55,6 +55,10 @@ COMPANION_EXPORT void Companion_QueueFormMessage(uint32_t code, const char16_t* 
   TheCompanion().QueueFormMessage(code, std::u16string(View(payload)));
 }
 
+COMPANION_EXPORT void Companion_ServeForms(int32_t port, CompanionFormOpenedFn opened, void* context) {
+  TheCompanion().ServeForms(port, opened, context);
+}
+
 COMPANION_EXPORT void Companion_SendCopyData(int32_t window_number, uint64_t code, const void* payload,
                                              uint32_t bytes) {
   std::string copy(bytes, '\0');
@@ -88,6 +92,7 @@ static_assert(std::is_same_v<decltype(&Companion_ClearRecord), CompanionClearRec
 static_assert(std::is_same_v<decltype(&Companion_CopySetting), CompanionCopySettingFn>);
 static_assert(std::is_same_v<decltype(&Companion_QueueFormAnswer), CompanionQueueFormAnswerFn>);
 static_assert(std::is_same_v<decltype(&Companion_QueueFormMessage), CompanionQueueFormMessageFn>);
+static_assert(std::is_same_v<decltype(&Companion_ServeForms), CompanionServeFormsFn>);
 static_assert(std::is_same_v<decltype(&Companion_SendCopyData), CompanionSendCopyDataFn>);
 static_assert(std::is_same_v<decltype(&Companion_SendMessage), CompanionSendMessageFn>);
 static_assert(std::is_same_v<decltype(&Companion_PendingSends), CompanionPendingSendsFn>);

@@ -5,7 +5,12 @@
 #include <string_view>
 
 const char kPreviewUsage[] =
-    "usage: preview [--script FILE] [--settings FILE] [--canvas WxH] [--frames N] [--out DIR]\n"
+    "usage: preview [--configure [SOURCE...]] [--script FILE] [--settings FILE] [--canvas WxH] [--frames N]\n"
+    "               [--out DIR]\n"
+    "  --configure [SOURCE...]\n"
+    "                   first open the settings form of each named source (of every source when none\n"
+    "                   is named) in a browser: the address is printed, the preview waits for Save or\n"
+    "                   Cancel, stores saved settings in the scene file, then plays with them\n"
     "  --script FILE    gift script the rooms play (default: demo_gifts.txt beside the program)\n"
     "  --settings FILE  scene settings, read and written back like the host's (default: scene.txt\n"
     "                   beside the program)\n"
@@ -34,6 +39,12 @@ std::optional<PreviewOptions> ParseOptions(int argc, char** argv, std::string* e
   for (int i = 1; i < argc; ++i) {
     const std::string_view option = argv[i];
     if (option == "--help" || option == "-h") return std::nullopt;
+    if (option == "--configure") {
+      options.configure = true;
+      while (i + 1 < argc && !std::string_view(argv[i + 1]).starts_with("--"))
+        options.configure_sources.emplace_back(argv[++i]);
+      continue;
+    }
     constexpr std::string_view kOptions[] = {"--script", "--settings", "--out", "--frames", "--canvas"};
     if (std::find(std::begin(kOptions), std::end(kOptions), option) == std::end(kOptions)) {
       *error = "unknown option: " + std::string(option);

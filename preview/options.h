@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 struct PreviewOptions {
   std::string script;    // empty: demo_gifts.txt beside the program
@@ -13,6 +14,9 @@ struct PreviewOptions {
   int frames = 36 * 60;  // the demo script's half minute and the last line's show time
   std::string out = "preview-out";  // in the working folder
   int strip_frames = 12;
+  // --configure: each source's settings form is served to a browser first.
+  bool configure = false;
+  std::vector<std::string> configure_sources;  // empty: every source
 };
 
 // The options, or nothing (and *error says why) for a bad command line.

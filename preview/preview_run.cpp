@@ -1,5 +1,6 @@
 #include "preview/preview_run.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -53,13 +54,49 @@ std::optional<standin::RegisteredClass> FindClass(const std::u16string& name) {
 }
 
 // The user opens each source's properties and saves the form.
-void Configure(SceneSource& source, const standin::RegisteredClass& type, const CompanionClient& companion) {
+bool ConfigureScripted(SceneSource& source, const standin::RegisteredClass& type, const CompanionClient& companion) {
   companion.QueueFormAnswer(0);
   const XElement* data = source.element->GetElement(u"data");
   if (!data || !data->GetString(u"font", nullptr)) companion.QueueFormMessage(102, std::u16string(u"font|") + kFormFont);
+  return type.configure(source.element, false);
+}
+
+void PrintFormAddress(int32_t, const char* url, void* context) {
+  std::printf("settings form of %s: %s\n"
+              "  open it in a browser; Save stores the settings, Cancel or closing the page keeps them\n",
+              static_cast<const SceneSource*>(context)->name.c_str(), url);
+  std::fflush(stdout);
+}
+
+// A person opens the source's properties: the form is served to a browser
+// and the preview waits for its answer.
+bool ConfigureInBrowser(SceneSource& source, const standin::RegisteredClass& type, const CompanionClient& companion) {
+  companion.ServeForms(0, PrintFormAddress, &source);
   const bool accepted = type.configure(source.element, false);
-  source.data = source.element->GetElement(u"data");
-  std::printf("configured %s: %s\n", source.name.c_str(), accepted ? "saved" : "not saved");
+  companion.ServeForms(-1);
+  return accepted;
+}
+
+// Every source is configured, as a host does when a source is added; those
+// that --configure names (all, when it names none) through the browser.
+bool ConfigureSources(std::vector<SceneSource>& sources, const PreviewOptions& options,
+                      const standin::RegisteredClass& type, const CompanionClient& companion) {
+  for (const std::string& name : options.configure_sources) {
+    if (std::none_of(sources.begin(), sources.end(), [&](const SceneSource& s) { return s.name == name; })) {
+      Fail(options.settings + ": no thanks source named " + name);
+      return false;
+    }
+  }
+  for (SceneSource& source : sources) {
+    const auto& named = options.configure_sources;
+    const bool in_browser =
+        options.configure && (named.empty() || std::find(named.begin(), named.end(), source.name) != named.end());
+    const bool accepted =
+        in_browser ? ConfigureInBrowser(source, type, companion) : ConfigureScripted(source, type, companion);
+    source.data = source.element->GetElement(u"data");
+    std::printf("configured %s: %s\n", source.name.c_str(), accepted ? "saved" : "not saved");
+  }
+  return true;
 }
 
 void Destroy(std::vector<SceneSource>& sources) {
@@ -97,13 +134,18 @@ int PlayScene(const PreviewOptions& options, const CompanionClient& companion, c
 
   std::string error;
   std::unique_ptr<standin::SettingsElement> settings = standin::LoadSettings(options.settings, &error);
-  if (!settings) return Fail(options.settings + ": " + error);
+  if (!settings) return Fail(error);
   std::vector<std::string> skipped;
   std::vector<SceneSource> sources = FindSources(*settings, type->class_name, &skipped);
   for (const std::string& name : skipped) std::printf("skipped %s: not a thanks source\n", name.c_str());
   if (sources.empty()) return Fail(options.settings + ": no thanks source in \"sources\"");
 
-  for (SceneSource& source : sources) Configure(source, *type, companion);
+  if (!ConfigureSources(sources, options, *type, companion)) return 1;
+  // What was saved in a form is kept even if the play fails.
+  if (options.configure) {
+    if (!standin::SaveSettings(*settings, options.settings)) return Fail("cannot write " + options.settings);
+    std::printf("settings stored in %s\n", options.settings.c_str());
+  }
   for (SceneSource& source : sources) {
     source.image = type->create(source.data);
     if (!source.image) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Sets up a fresh machine if needed, builds the default preset and runs the preview with its default
-# options from the build folder; prints where the pictures are.
+# Sets up a fresh machine if needed, builds the default preset and runs the preview from the build
+# folder with the options given (none: the defaults; --configure: each source's settings form in a
+# browser first); prints where the pictures are.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh

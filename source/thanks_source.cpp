@@ -15,7 +15,7 @@
 
 namespace {
 
-String InnerId(const XElement* element) { return String(element->GetString(u"innerId", u"")); }
+const char16_t* InnerId(const XElement* element) { return element->GetString(u"innerId", u""); }
 
 }  // namespace
 
@@ -23,7 +23,15 @@ ImageSource* CreateThanksSource(XElement* element) {
   void* storage = MainAllocator->AllocateBlock(sizeof(QuilloraThanksImage));
   if (!storage) return nullptr;
   std::memset(storage, 0, sizeof(QuilloraThanksImage));
-  return new (storage) QuilloraThanksImage(element);
+  auto* source = new (storage) QuilloraThanksImage(element);
+  // A font name that could not be copied means the allocator is out of
+  // memory. The source never bound, so it leaves the element's binding alone.
+  if (!source->font.IsValid() && slen(element->GetString(u"font", u"Arial")) != 0) {
+    source->element = nullptr;
+    delete source;
+    return nullptr;
+  }
+  return source;
 }
 
 void QuilloraThanksImage::operator delete(void* storage) noexcept { MainAllocator->FreeBlock(storage); }
@@ -37,7 +45,7 @@ QuilloraThanksImage::QuilloraThanksImage(XElement* element_) : textureSize{0, 0}
 }
 
 QuilloraThanksImage::~QuilloraThanksImage() {
-  {
+  if (element) {
     std::lock_guard<std::mutex> lock(SharedStateMutex());
     MarkBindingDeleted(InnerId(element));
   }
@@ -97,8 +105,12 @@ Vect2 QuilloraThanksImage::QuerySize() const { return baseSize; }
 void QuilloraThanksImage::ActivateInScene() {
   if (!RuntimeHost) return;
   const BindResult binding = BindOrCreate(element);
-  if (binding.created) BuildAndSendSettings(element, binding.window);
-  SendCommand(WindowCommand(kStartCommand, binding.window));
+  // Without a window the companion has nothing to talk to; the next
+  // activation tries again.
+  if (binding.window) {
+    if (binding.created) BuildAndSendSettings(element, binding.window);
+    SendCommand(WindowCommand(kStartCommand, binding.window));
+  }
   MeasureBaseSize(element);
 }
 

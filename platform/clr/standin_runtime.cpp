@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/clr_hosting.h"
+#include "platform/faults.h"
 #include "platform/system.h"
 
 namespace clr {
@@ -71,6 +72,7 @@ class StandInRuntimeHost final : public ICLRRuntimeHost, public RefCounted {
                                     const char16_t* argument, uint32_t* result) override {
     if (!assembly_path || !type || !method || !result) return E_POINTER;
     if (!started_) return HOST_E_INVALIDOPERATION;
+    if (platform::FaultInjected(platform::FaultPoint::RuntimeCall)) return E_FAIL;
     void* module = Module(Narrow(assembly_path));
     if (!module) return COR_E_FILENOTFOUND;
     auto entry = reinterpret_cast<ManagedEntry>(platform::FindExport(module, ExportName(type, method).c_str()));

@@ -14,7 +14,9 @@ namespace {
 class CountingAllocator : public Alloc {
  public:
   void* AllocateBlock(std::size_t size) override {
-    if (fail_.load()) return nullptr;
+    const std::size_t call = calls_.fetch_add(1) + 1;
+    if (fault_armed_.load() && (fault_nth_.load() == 0 || call - fault_start_.load() == fault_nth_.load()))
+      return nullptr;
     void* block = std::malloc(size ? size : 1);
     if (!block) return nullptr;
     std::lock_guard<std::mutex> lock(mutex_);
@@ -41,11 +43,22 @@ class CountingAllocator : public Alloc {
     return live_.size();
   }
 
-  std::atomic<bool> fail_{false};
+  std::size_t Calls() const { return calls_.load(); }
+
+  void ArmFault(std::size_t nth) {
+    fault_nth_.store(nth);
+    fault_start_.store(calls_.load());
+    fault_armed_.store(true);
+  }
+  void DisarmFault() { fault_armed_.store(false); }
 
  private:
   std::mutex mutex_;
   std::unordered_set<void*> live_;
+  std::atomic<std::size_t> calls_{0};
+  std::atomic<bool> fault_armed_{false};
+  std::atomic<std::size_t> fault_nth_{0};    // 0: every allocation fails
+  std::atomic<std::size_t> fault_start_{0};  // calls_ when the fault was armed
 };
 
 CountingAllocator& Instance() {
@@ -61,6 +74,9 @@ Alloc* MainAllocator = &Instance();
 namespace standin {
 
 std::size_t LiveBlocks() { return Instance().Live(); }
-void SetAllocationFailure(bool fail) { Instance().fail_.store(fail); }
+std::size_t AllocationCount() { return Instance().Calls(); }
+
+ScopedAllocationFault::ScopedAllocationFault(std::size_t nth) { Instance().ArmFault(nth); }
+ScopedAllocationFault::~ScopedAllocationFault() { Instance().DisarmFault(); }
 
 }  // namespace standin

@@ -2,7 +2,10 @@
 // ids the plug-in stores in them) persist from one run to the next.
 
 #include <cctype>
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "platform/hostapi/standin_host.h"
@@ -40,7 +43,7 @@ bool IsNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || 
 // A line-oriented reader: "name {", "}", "key = value", blank and # lines.
 class Reader {
  public:
-  explicit Reader(std::istream& in) : in_(in) {}
+  Reader(std::istream& in, const std::string& name) : in_(in), name_(name) {}
 
   std::unique_ptr<SettingsElement> Read(std::string* error) {
     std::unique_ptr<SettingsElement> root;
@@ -118,31 +121,56 @@ class Reader {
   }
 
   std::unique_ptr<SettingsElement> Fail(std::string* error, const char* what) const {
-    if (error) *error = "line " + std::to_string(number_) + ": " + what;
+    if (error) *error = name_ + ":" + std::to_string(number_) + ": " + what;
     return nullptr;
   }
 
   std::istream& in_;
+  const std::string& name_;
   int number_ = 0;
 };
 
 }  // namespace
 
-std::unique_ptr<SettingsElement> LoadSettings(const std::string& path, std::string* error) {
-  std::ifstream in(path);
-  if (!in) {
-    if (error) *error = "cannot open " + path;
-    return nullptr;
-  }
-  return Reader(in).Read(error);
+std::unique_ptr<SettingsElement> ReadSettingsText(const std::string& text, const std::string& name,
+                                                  std::string* error) {
+  std::istringstream in(text);
+  return Reader(in, name).Read(error);
 }
 
-bool SaveSettings(const SettingsElement& root, const std::string& path) {
+std::string SettingsText(const SettingsElement& root) {
   std::ostringstream text;
   Write(text, root, 0);
-  std::ofstream out(path, std::ios::trunc);
-  out << text.str();
-  return static_cast<bool>(out.flush());
+  return text.str();
+}
+
+std::unique_ptr<SettingsElement> LoadSettings(const std::string& path, std::string* error) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    if (error) *error = path + ": cannot open the file";
+    return nullptr;
+  }
+  return Reader(in, path).Read(error);
+}
+
+// Written beside the file, then renamed over it: a run that stops half way
+// leaves the old file whole, never a part of the new one.
+bool SaveSettings(const SettingsElement& root, const std::string& path) {
+  std::random_device random;
+  const std::string temporary = path + ".new-" + std::to_string(random());
+  bool written;
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out << SettingsText(root);
+    written = static_cast<bool>(out.flush());
+  }
+  std::error_code ignored;
+  if (written) {
+    std::filesystem::rename(temporary, path, ignored);
+    if (!ignored) return true;
+  }
+  std::filesystem::remove(temporary, ignored);
+  return false;
 }
 
 }  // namespace standin

@@ -19,8 +19,18 @@ namespace standin {
 
 // --- allocator -------------------------------------------------------------
 HOSTAPI_EXPORT std::size_t LiveBlocks();
-// While set, AllocateBlock returns null.
-HOSTAPI_EXPORT void SetAllocationFailure(bool fail);
+// AllocateBlock calls so far, failed ones included.
+HOSTAPI_EXPORT std::size_t AllocationCount();
+
+// While alive, AllocateBlock returns null: every time (nth == 0) or only for
+// the nth call from now (1 = the next one), on any thread.
+class HOSTAPI_EXPORT ScopedAllocationFault {
+ public:
+  explicit ScopedAllocationFault(std::size_t nth = 0);
+  ~ScopedAllocationFault();
+  ScopedAllocationFault(const ScopedAllocationFault&) = delete;
+  ScopedAllocationFault& operator=(const ScopedAllocationFault&) = delete;
+};
 
 // --- message boxes and log -------------------------------------------------
 struct MessageBoxRecord {
@@ -99,9 +109,14 @@ class HOSTAPI_EXPORT SettingsElement : public XElement {
 //     number = 48
 //     child { ... }
 //   }
-// Load returns null and sets *error ("line N: ...") on a malformed file.
+// Load returns null and sets *error ("<path>:<line>: reason") on a malformed
+// or unreadable file. Save replaces the file whole or not at all.
 HOSTAPI_EXPORT std::unique_ptr<SettingsElement> LoadSettings(const std::string& path, std::string* error);
 HOSTAPI_EXPORT bool SaveSettings(const SettingsElement& root, const std::string& path);
+// The same for text in memory; `name` starts the error messages.
+HOSTAPI_EXPORT std::unique_ptr<SettingsElement> ReadSettingsText(const std::string& text, const std::string& name,
+                                                                 std::string* error);
+HOSTAPI_EXPORT std::string SettingsText(const SettingsElement& root);
 
 // --- graphics ------------------------------------------------------------------
 // A texture that keeps its BGRA pixels in memory, rows top first.

@@ -82,8 +82,8 @@ TEST_F(BindOrCreateTest, MarkingAppendsDeleteToEveryEqualRecordAndDropsTheElemen
     twin.innerId = number.c_str();
     twin.element = &second;
     Bindings().Append(twin);
-    EXPECT_EQ(FindBindingByInnerId(String(number.c_str()))->window, bound.window) << "the earlier record wins";
-    MarkBindingDeleted(String(number.c_str()));
+    EXPECT_EQ(FindBindingByInnerId(number.c_str())->window, bound.window) << "the earlier record wins";
+    MarkBindingDeleted(number.c_str());
   }
 
   EXPECT_EQ(Find(number), nullptr);

@@ -21,7 +21,7 @@ inline std::u16string Number(win::HWND window) {
 
 inline const SourceBinding* Find(const std::u16string& inner_id) {
   std::lock_guard<std::mutex> lock(SharedStateMutex());
-  return FindBindingByInnerId(String(inner_id.c_str()));
+  return FindBindingByInnerId(inner_id.c_str());
 }
 
 }  // namespace testing_support

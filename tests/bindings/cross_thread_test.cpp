@@ -14,27 +14,12 @@
 #include "bridge/shared_state_mutex.h"
 #include "source/thanks_source.h"
 #include "tests/support/plugin_fixture.h"
+#include "tests/support/window_list.h"
 
 namespace {
 
 using testing_support::PluginTest;
-
-class WindowList {
- public:
-  void Add(win::HWND window) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    windows_.push_back(window);
-  }
-  win::HWND Pick(std::mt19937& random) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (windows_.empty()) return nullptr;
-    return windows_[std::uniform_int_distribution<std::size_t>(0, windows_.size() - 1)(random)];
-  }
-
- private:
-  std::mutex mutex_;
-  std::vector<win::HWND> windows_;
-};
+using testing_support::WindowList;
 
 void SendMixedMessage(win::HWND window, std::mt19937& random, int i) {
   static const char16_t* const kPayloads[] = {u"感谢小明赠送的1个火箭", u"fontSize|40", u"font|Arial",
@@ -51,6 +36,13 @@ void SendMixedMessage(win::HWND window, std::mt19937& random, int i) {
   const uint32_t bytes = static_cast<uint32_t>(random() % ((text.size() + 1) * 2 + 1));
   win::COPYDATASTRUCT data{kCodes[kind], bytes, const_cast<char16_t*>(text.c_str())};
   win::SendMessageW(window, win::WM_COPYDATA, 0, reinterpret_cast<win::LPARAM>(&data));
+}
+
+// Every value of the element as "name=text".
+std::vector<std::u16string> Texts(const standin::SettingsElement& element) {
+  std::vector<std::u16string> texts;
+  for (const auto& value : element.Values()) texts.push_back(value.name + u"=" + value.text);
+  return texts;
 }
 
 using CrossThreadTest = PluginTest;
@@ -74,16 +66,24 @@ TEST_F(CrossThreadTest, CompanionMessagesWhileSourcesComeAndGo) {
   });
 
   std::vector<std::unique_ptr<ImageSource>> sources;
+  std::vector<standin::SettingsElement*> elements;
+  // Each destroyed source's element and what it held then.
+  std::vector<std::pair<standin::SettingsElement*, std::vector<std::u16string>>> destroyed;
   int frame = 0;
   while (!done) {
     if (frame % 25 == 0 && sources.size() < 6) {
       auto& element = NewElement();
       sources.emplace_back(CreateThanksSource(&element));
+      elements.push_back(&element);
       sources.back()->ActivateInScene();
       std::lock_guard<std::mutex> lock(SharedStateMutex());
-      windows.Add(FindBindingByInnerId(String(element.GetString(u"innerId")))->window);
+      windows.Add(FindBindingByInnerId(element.GetString(u"innerId"))->window);
     }
-    if (frame % 90 == 89 && sources.size() > 2) sources.erase(sources.begin());
+    if (frame % 90 == 89 && sources.size() > 2) {
+      sources.erase(sources.begin());
+      destroyed.emplace_back(elements.front(), Texts(*elements.front()));
+      elements.erase(elements.begin());
+    }
     for (auto& source : sources) {
       source->PrepareFrame();
       source->ReloadSettings();
@@ -93,7 +93,9 @@ TEST_F(CrossThreadTest, CompanionMessagesWhileSourcesComeAndGo) {
   }
   companion.join();
   PumpMessages();
-  EXPECT_GT(frame, 0);
+  ASSERT_FALSE(destroyed.empty());
+  for (const auto& [element, values] : destroyed)
+    EXPECT_EQ(Texts(*element), values) << "a setting landed in a destroyed source's element";
   sources.clear();
 }
 

@@ -161,26 +161,36 @@ TEST_F(WindowProcTest, SwitchToAWindowWithoutBindingChangesNothing) {
   win::DestroyWindow(stray);
 }
 
-TEST_F(WindowProcTest, MarkedBindingStillTakesTextButNoSettings) {
+TEST_F(WindowProcTest, MarkedBindingTakesTextAndLogLinesButNoSettings) {
   {
     std::lock_guard<std::mutex> lock(SharedStateMutex());
-    MarkBindingDeleted(String(element->GetString(u"innerId")));
+    MarkBindingDeleted(element->GetString(u"innerId"));
   }
   Send(TextUpdate, u"after");
   EXPECT_EQ(StoredText(), u"after");
+  const auto values = element->Values().size();
+  Send(SetIntSetting, u"fontSize|40");
   Send(SetStringSetting, u"font|Arial");
-  Send(LogLine, u"gone");
-  EXPECT_FALSE(element->Has(u"font"));
-  EXPECT_TRUE(standin::LogLines().empty());
+  Send(SetColorSetting, u"color|255");
+  Send(SetRandomForeColor, u"255");
+  win::SendMessageW(window, SwitchToAnsi, 0, 0);
+  EXPECT_EQ(element->Values().size(), values) << "a setting landed in a destroyed source's element";
+  win::SendMessageW(window, SwitchToUtf16, 0, 0);
+  Send(LogLine, u"still logged");
+  const auto lines = standin::LogLines();
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(Utf8(lines[0].text), "still logged");
 }
 
 TEST_F(WindowProcTest, CloseDestroysTheWindowWithoutEndingTheThreadsLoop) {
+  Send(TextUpdate, u"before");
   win::SendMessageW(window, win::WM_CLOSE, 0, 0);
   EXPECT_FALSE(win::IsWindow(window));
   win::MSG msg;
   EXPECT_FALSE(win::PeekMessageW(&msg, nullptr, win::WM_QUIT, win::WM_QUIT, win::PM_REMOVE));
   // The binding keeps the old handle; messages to it are dropped.
-  EXPECT_EQ(Send(TextUpdate, u"late"), 0);
+  Send(TextUpdate, u"late");
+  EXPECT_EQ(StoredText(), u"before");
   std::lock_guard<std::mutex> lock(SharedStateMutex());
   EXPECT_EQ(FindBindingByWindow(window)->window, window);
 }

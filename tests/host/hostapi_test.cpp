@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "host/api.h"
 #include "platform/hostapi/standin_host.h"
@@ -95,16 +96,58 @@ TEST(SettingsFile, RoundTripsTextNumbersAndChildren) {
   EXPECT_EQ(again->GetInt(u"missing", 56), 56);
 }
 
-TEST(SettingsFile, MalformedFileNamesTheLine) {
+TEST(SettingsFile, MalformedFileNamesFileAndLineAndIsLeftAsItIs) {
+  const testing_support::TempFolder folder("hostapi_test");
+  const auto path = (folder / "bad.txt").string();
+  const struct {
+    const char* text;
+    const char* error;
+  } kCases[] = {
+      {"scene {\n  font = \"Arial\"\n  fontSize 48\n}\n", ":3: expected 'key = value', 'name {' or '}'"},
+      {"scene {\n  data {\n}\n", ":3: element not closed at end of file"},
+      {"}\n", ":1: '}' without an open element"},
+      {"scene {\n}\nother {\n}\n", ":3: a second top-level element"},
+      {"scene {\n  font = \"Arial\n}\n", ":2: bad value"},
+      {"scene {\n  bad key = 1\n}\n", ":2: bad key"},
+      {"# nothing\n\n", ":2: no element"},
+  };
+  for (const auto& bad : kCases) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bad.text;
+    std::string error;
+    EXPECT_EQ(standin::LoadSettings(path, &error), nullptr) << bad.text;
+    EXPECT_EQ(error, path + bad.error) << bad.text;
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), bad.text) << "the file was changed";
+  }
+  std::string error;
+  EXPECT_EQ(standin::LoadSettings((folder / "missing.txt").string(), &error), nullptr);
+  EXPECT_EQ(error, (folder / "missing.txt").string() + ": cannot open the file");
+}
+
+TEST(SettingsFile, SaveReplacesTheFileWholeAndLeavesNothingBeside) {
   const testing_support::TempFolder folder("hostapi_test");
   const auto path = (folder / "scene.txt").string();
-  std::ofstream(path) << "scene {\n  font = \"Arial\"\n  fontSize 48\n}\n";
-  std::string error;
-  EXPECT_EQ(standin::LoadSettings(path, &error), nullptr);
-  EXPECT_EQ(error.rfind("line 3:", 0), 0u) << error;
-  std::ofstream(path, std::ios::trunc) << "scene {\n  data {\n}\n";
-  EXPECT_EQ(standin::LoadSettings(path, &error), nullptr);
-  EXPECT_NE(error.find("not closed"), std::string::npos) << error;
+  std::ofstream(path) << std::string(4096, '#') << "\n";
+  standin::SettingsElement root(u"scene");
+  root.SetInt(u"n", 1);
+  ASSERT_TRUE(standin::SaveSettings(root, path));
+  std::ifstream in(path, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "scene {\n  n = 1\n}\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+}
+
+TEST(SettingsFile, FailedSaveKeepsWhatWasThereAndLeavesNothingBeside) {
+  const testing_support::TempFolder folder("hostapi_test");
+  // A folder that holds a file cannot be replaced by the renamed file.
+  const auto path = folder / "scene.txt";
+  std::filesystem::create_directory(path);
+  std::ofstream(path / "kept") << "kept";
+  standin::SettingsElement root(u"scene");
+  EXPECT_FALSE(standin::SaveSettings(root, path.string()));
+  EXPECT_TRUE(std::filesystem::exists(path / "kept"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+  // Nor is a file written into a folder that does not exist.
+  EXPECT_FALSE(standin::SaveSettings(root, (folder / "none" / "scene.txt").string()));
 }
 
 TEST(HostLog, FormatsItsArgumentsAndTakesPercentLiterally) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -148,8 +149,12 @@ TEST_F(SessionTest, BusyRoomWhileSourcesComeAndGo) {
     add_source();
     add_source();
 
-    // 100 lines a second, spread over the live windows, for three seconds.
+    // 300 lines, one a frame, spread over the live windows: the room waits
+    // for each frame to pass before its next line.
     std::atomic<bool> done{false};
+    std::mutex frame_mutex;
+    std::condition_variable frame_passed;
+    int frames = 0;
     std::thread room([&] {
       for (int i = 0; i < 300; ++i) {
         int32_t window;
@@ -159,7 +164,9 @@ TEST_F(SessionTest, BusyRoomWhileSourcesComeAndGo) {
         }
         SendLine(companion, window, u"感谢观众" + std::u16string(1, static_cast<char16_t>(u'0' + i % 10)) +
                                         u"赠送的1个荧光棒");
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        std::unique_lock<std::mutex> lock(frame_mutex);
+        const int sent_at = frames;
+        frame_passed.wait(lock, [&] { return frames > sent_at; });
       }
       done = true;
     });
@@ -175,7 +182,11 @@ TEST_F(SessionTest, BusyRoomWhileSourcesComeAndGo) {
         source->DrawAt(Vect2(0, 0), source->QuerySize());
       }
       standin::HostGraphics().TakeSprites();
-      std::this_thread::sleep_for(std::chrono::milliseconds(16));
+      {
+        std::lock_guard<std::mutex> lock(frame_mutex);
+        ++frames;
+      }
+      frame_passed.notify_one();
     }
     room.join();
     companion.WaitIdle();

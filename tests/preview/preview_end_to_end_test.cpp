@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "companion/companion_client.h"
@@ -80,20 +81,53 @@ Image RenderThroughTheSource(const std::u16string& line) {
   return texture;
 }
 
+// Runs the preview with `arguments`, its output in stdout.txt and stderr.txt
+// of `folder`; the exit status as std::system gives it.
+int RunPreview(const fs::path& folder, const std::string& arguments) {
+  // Not starting with a quote: cmd.exe would drop the first and the last
+  // one. Wine's cmd.exe also misreads a 2> before the program.
+  const std::string command = ">\"" + (folder / "stdout.txt").string() + "\" \"" + QUILLORA_PREVIEW_FILE + "\" " +
+                              arguments + " 2>\"" + (folder / "stderr.txt").string() + "\"";
+  return std::system(command.c_str());
+}
+
+TEST(PreviewEndToEnd, MalformedSettingsStopItWithFileAndLineAndLeaveTheFileAsItWas) {
+  const testing_support::TempFolder temp("preview_end_to_end");
+  const fs::path& folder = temp.path();
+  const std::string scene = "scene {\n  sources {\n    thanks {\n      class = \"Quillora答谢水友插件\n    }\n  }\n}\n";
+  std::ofstream(folder / "scene.txt", std::ios::binary) << scene;
+  std::ofstream(folder / "gifts.txt") << "0.3 小明 火箭 2 500\nnot a gift line\n";
+  const std::string settings = (folder / "scene.txt").string();
+  EXPECT_NE(RunPreview(folder, "--script \"" + (folder / "gifts.txt").string() + "\" --settings \"" + settings +
+                                   "\" --frames 2 --out \"" + (folder / "out").string() + "\""),
+            0);
+  const std::string error = Read(folder / "stderr.txt");
+  EXPECT_NE(error.find(settings + ":4: bad value"), std::string::npos) << error;
+  EXPECT_NE(Read(folder / "stdout.txt").find("gifts.txt: 1 malformed lines skipped"), std::string::npos)
+      << Read(folder / "stdout.txt");
+  std::ifstream in(folder / "scene.txt", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), scene) << "the file was changed";
+  EXPECT_FALSE(fs::exists(folder / "out" / "final.png"));
+  // Nothing written beside the settings either.
+  for (const auto& entry : fs::directory_iterator(folder))
+    EXPECT_TRUE(entry.path().filename() != "scene.txt.new" &&
+                entry.path().filename().string().find(".new-") == std::string::npos)
+        << entry.path();
+}
+
 TEST(PreviewEndToEnd, TheLastFrameShowsTheLastThanksLine) {
-  const testing_support::TempFolder folder("preview_end_to_end");
+  const testing_support::TempFolder temp("preview_end_to_end");
+  const fs::path& folder = temp.path();
   std::ofstream(folder / "gifts.txt") << "0.3 小明 火箭 2 500\n0.9 阿飞 鲜花 10 2\n";
   std::ofstream(folder / "scene.txt") << "scene {\n  sources {\n    thanks {\n"
                                          "      class = \"Quillora答谢水友插件\"\n      x = "
                                       << kSourceX << "\n      y = " << kSourceY << "\n      data {\n"
                                       << kSceneData << "      }\n    }\n  }\n}\n";
-  // Not starting with a quote: cmd.exe would drop the first and the last
-  // one. Wine's cmd.exe also misreads a 2> before the program.
-  const std::string command = ">\"" + (folder / "stdout.txt").string() + "\" \"" + QUILLORA_PREVIEW_FILE +
-                              "\" --script \"" + (folder / "gifts.txt").string() + "\" --settings \"" +
-                              (folder / "scene.txt").string() + "\" --canvas 800x200 --frames 90 --out \"" +
-                              (folder / "out").string() + "\" 2>\"" + (folder / "stderr.txt").string() + "\"";
-  ASSERT_EQ(std::system(command.c_str()), 0) << Read(folder / "stderr.txt");
+  ASSERT_EQ(RunPreview(folder, "--script \"" + (folder / "gifts.txt").string() + "\" --settings \"" +
+                                   (folder / "scene.txt").string() + "\" --canvas 800x200 --frames 90 --out \"" +
+                                   (folder / "out").string() + "\""),
+            0)
+      << Read(folder / "stderr.txt");
 
   // No fault on the way: no message box, no warning, no companion error.
   const std::string log = Read(folder / "out" / "host.log");

@@ -81,4 +81,17 @@ TEST(PreviewOptions, DefaultsWorkAndBadValuesAreRefused) {
   EXPECT_TRUE(error.empty());
 }
 
+TEST(PreviewOptions, ConfigureTakesTheSourceNamesUpToTheNextOption) {
+  std::string error;
+  EXPECT_FALSE(Parse({}, &error)->configure);
+  const auto all = Parse({"--configure"}, &error);
+  ASSERT_TRUE(all);
+  EXPECT_TRUE(all->configure);
+  EXPECT_TRUE(all->configure_sources.empty());
+  const auto named = Parse({"--configure", "top", "bottom", "--frames", "5"}, &error);
+  ASSERT_TRUE(named);
+  EXPECT_EQ(named->configure_sources, (std::vector<std::string>{"top", "bottom"}));
+  EXPECT_EQ(named->frames, 5);
+}
+
 }  // namespace

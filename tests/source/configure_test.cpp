@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "bindings/binding_table.h"
+#include "bridge/runtime.h"
 #include "host/api.h"
+#include "platform/faults.h"
 #include "platform/gdiplus_faults.h"
 #include "source/configure.h"
 #include "tests/support/plugin_fixture.h"
@@ -70,6 +72,32 @@ TEST_F(ConfigureTest, FailedFormOrFailedCallShowsTheErrorMessage) {
     EXPECT_EQ(boxes[0].flags, 0u);
     EXPECT_FALSE(source.Has(u"cx")) << "nothing was saved";
   }
+}
+
+TEST_F(ConfigureTest, RuntimeWhoseCallsFailShowsTheErrorMessage) {
+  clr::ICLRMetaHost* meta_host = nullptr;
+  clr::ICLRRuntimeInfo* info = nullptr;
+  clr::ICLRRuntimeHost* host = nullptr;
+  ASSERT_GE(clr::CLRCreateInstance(&meta_host), 0);
+  ASSERT_GE(meta_host->GetRuntime(kRuntimeVersion, &info), 0);
+  ASSERT_GE(info->GetRuntimeHost(&host), 0);
+  host->Start();
+  RuntimeHost = host;
+  auto& source = NewElement();
+  {
+    platform::ScopedFault fault(platform::FaultPoint::RuntimeCall);
+    EXPECT_FALSE(SendCommandChecked(String(u"setPlatform:6")).delivered);
+    EXPECT_FALSE(ConfigureTextSource(&source, false));
+  }
+  const auto boxes = standin::MessageBoxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(Utf8(boxes[0].text), "发生错误,设置失败，请检查插件文件是否损坏");
+  EXPECT_FALSE(source.Has(u"cx")) << "nothing was saved";
+  RuntimeHost = nullptr;
+  host->Stop();
+  host->Release();
+  info->Release();
+  meta_host->Release();
 }
 
 TEST_F(ConfigureTest, NullElementAndMissingRuntime) {

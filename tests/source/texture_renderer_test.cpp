@@ -161,24 +161,33 @@ TEST_F(RendererTest, RendersWhileOtherThreadsRenderAndMeasure) {
       MeasureBaseSize(&element);
     }
   });
-  const auto render = [this](int first) {
+  // Renders steps [first, last) and keeps the pixels of the last.
+  const auto render = [](int first, int last, std::vector<unsigned char>* pixels) {
     const char16_t* faces[] = {u"Arial", u"宋体", u"DejaVu Sans Mono", u"DejaVu Serif"};
     standin::SettingsElement element(u"data");
     std::unique_ptr<QuilloraThanksImage> source(static_cast<QuilloraThanksImage*>(CreateThanksSource(&element)));
-    for (int i = first; i < first + 300; ++i) {
+    for (int i = first; i < last; ++i) {
       source->font = faces[i % 4];
       source->fontSize = 16 + i % 50;
       source->italic = i % 2 == 0;
       source->outline = i % 5 == 0;
       UpdateTexture(source.get());
     }
+    *pixels = static_cast<const standin::MemoryTexture*>(source->texture)->Pixels();
   };
   DisplayText() = u"谢谢 thanks";
-  std::thread other(render, 1);
-  render(0);
+  std::vector<unsigned char> together[2], alone[2];
+  std::thread other(render, 1, 301, &together[1]);
+  render(0, 300, &together[0]);
   other.join();
   done = true;
   measuring.join();
+  // What each thread drew last is what the same step draws with no other
+  // thread about.
+  render(299, 300, &alone[0]);
+  render(300, 301, &alone[1]);
+  EXPECT_EQ(together[0], alone[0]);
+  EXPECT_EQ(together[1], alone[1]);
 }
 
 }  // namespace

@@ -185,15 +185,36 @@ TEST_F(ThanksSourceTest, DestroyingMarksTheBindingAndSendsNoStop) {
   EXPECT_TRUE(runtime.commands.empty());
   EXPECT_EQ(standin::HostGraphics().LiveTextures(), live_textures - 1);
   std::lock_guard<std::mutex> lock(SharedStateMutex());
-  EXPECT_EQ(FindBindingByInnerId(String(number.c_str())), nullptr);
-  EXPECT_TRUE(FindBindingByInnerId(String((number + u".delete").c_str())));
+  EXPECT_EQ(FindBindingByInnerId(number.c_str()), nullptr);
+  EXPECT_TRUE(FindBindingByInnerId((number + u".delete").c_str()));
 }
 
-TEST_F(ThanksSourceTest, CreationFailsCleanlyWithoutMemory) {
-  standin::SetAllocationFailure(true);
-  ImageSource* source = CreateThanksSource(&NewElement());
-  standin::SetAllocationFailure(false);
-  EXPECT_EQ(source, nullptr);
+TEST_F(ThanksSourceTest, CreationFailsCleanlyAtEachOfItsAllocations) {
+  const std::size_t start = standin::AllocationCount();
+  delete CreateThanksSource(&NewElement());
+  const std::size_t allocations = standin::AllocationCount() - start;
+  ASSERT_GT(allocations, 1u);
+  // The element's binding, which a source that failed to come must not mark.
+  auto& element = NewElement();
+  ASSERT_TRUE(BindOrCreate(&element).window);
+  const std::u16string number = Number(element);
+  const std::size_t blocks = standin::LiveBlocks();
+  for (std::size_t nth = 1; nth <= allocations; ++nth) {
+    ImageSource* source;
+    {
+      standin::ScopedAllocationFault fault(nth);
+      source = CreateThanksSource(&element);
+    }
+    EXPECT_EQ(source, nullptr) << "allocation " << nth;
+    delete source;
+    EXPECT_EQ(standin::LiveBlocks(), blocks) << "allocation " << nth;
+  }
+  {
+    standin::ScopedAllocationFault fault;
+    EXPECT_EQ(CreateThanksSource(&element), nullptr);
+  }
+  std::lock_guard<std::mutex> lock(SharedStateMutex());
+  EXPECT_TRUE(FindBindingByInnerId(number.c_str())) << "the binding was marked";
 }
 
 }  // namespace

@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <span>
 
 #include "platform/posix/win32/fake_handles.h"
+#include "platform/faults.h"
 #include "platform/posix/win32/last_error.h"
 #include "platform/posix/win32/standin_user32.h"
 #include "platform/posix/win32/win32_values.h"
@@ -33,8 +33,6 @@ constexpr std::array<uintptr_t, 19> kCursorIds{32512, 32513, 32514, 32515, 32516
 
 constexpr int kWhiteBrush = 0, kNullBrush = 5;
 
-std::atomic<bool> g_module_handle_fails{false};
-
 uintptr_t ResourceId(const win::WCHAR* name) { return reinterpret_cast<uintptr_t>(name); }
 
 // Only the system's own resources exist: a null module and a predefined id.
@@ -54,15 +52,13 @@ namespace standin {
 
 win::HMODULE ExecutableModule() { return reinterpret_cast<win::HMODULE>(kExecutableBase); }
 
-void SetModuleHandleFails(bool fails) { g_module_handle_fails.store(fails); }
-
 }  // namespace standin
 
 namespace win {
 
 // Only the executable is known by handle; named modules are not looked up.
 HMODULE GetModuleHandleW(const WCHAR* module_name) {
-  if (module_name != nullptr || g_module_handle_fails.load()) {
+  if (module_name != nullptr || platform::FaultInjected(platform::FaultPoint::ModuleHandle)) {
     standin::SetLastError(standin::ERROR_MOD_NOT_FOUND);
     return nullptr;
   }

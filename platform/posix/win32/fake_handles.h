@@ -4,7 +4,7 @@
 
 namespace standin {
 
-// The executable's module handle, whatever SetModuleHandleFails says.
+// The executable's module handle, whatever faults are injected.
 win::HMODULE ExecutableModule();
 
 }  // namespace standin

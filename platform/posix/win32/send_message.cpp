@@ -1,5 +1,22 @@
+// SendMessageW, and what can be asked about sends still waiting.
+
+#include <algorithm>
+
 #include "platform/posix/win32/last_error.h"
 #include "platform/posix/win32/message_queue.h"
+#include "platform/posix/win32/standin_user32.h"
+
+namespace standin {
+
+std::size_t PendingSendsTo(win::HWND window) {
+  Guard guard(System().lock);
+  const Window* target = FindWindow(guard, window);
+  if (target == nullptr) return 0;
+  return static_cast<std::size_t>(std::count_if(target->owner->incoming.begin(), target->owner->incoming.end(),
+                                                [window](const SentMessage* sent) { return sent->window == window; }));
+}
+
+}  // namespace standin
 
 namespace win {
 

@@ -15,13 +15,13 @@ namespace standin {
 // issued so far, and below 2^48; false (and nothing changes) otherwise.
 PLATFORM_EXPORT bool SetNextWindowHandle(uintptr_t value);
 
-// While set, GetModuleHandleW(nullptr) fails as if the executable were gone.
-PLATFORM_EXPORT void SetModuleHandleFails(bool fails);
-
 // Windows not yet destroyed, in the whole process or owned by one thread.
 PLATFORM_EXPORT std::size_t LiveWindowCount();
 PLATFORM_EXPORT std::size_t LiveWindowCountOnThread(win::DWORD thread_id);
 
 PLATFORM_EXPORT std::size_t RegisteredClassCount();
+
+// Cross-thread SendMessageW calls to `window` that wait for its owner thread.
+PLATFORM_EXPORT std::size_t PendingSendsTo(win::HWND window);
 
 }  // namespace standin

@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include "platform/faults.h"
 #include "platform/posix/win32/last_error.h"
 #include "platform/posix/win32/message_queue.h"
 #include "platform/posix/win32/win32_values.h"
@@ -31,6 +32,10 @@ namespace win {
 
 HWND CreateWindowExW(DWORD ex_style, const WCHAR* class_name, const WCHAR* window_name, DWORD style, int x, int y,
                      int width, int height, HWND parent, HMENU menu, HINSTANCE instance, void* param) {
+  if (platform::FaultInjected(platform::FaultPoint::WindowCreation)) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+  }
   HWND window = nullptr;
   {
     Guard guard(System().lock);

@@ -1,5 +1,6 @@
 // kernel32 services of platform/win32.h, passed through.
 
+#include "platform/faults.h"
 #include "platform/windows/win32/real_types.h"
 
 namespace win {
@@ -8,6 +9,10 @@ using real::As;
 using real::Back;
 
 HMODULE GetModuleHandleW(const WCHAR* module_name) {
+  if (platform::FaultInjected(platform::FaultPoint::ModuleHandle)) {
+    ::SetLastError(ERROR_MOD_NOT_FOUND);
+    return nullptr;
+  }
   return Back<HMODULE>(::GetModuleHandleW(As<wchar_t>(module_name)));
 }
 

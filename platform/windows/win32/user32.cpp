@@ -1,5 +1,6 @@
 // user32 services of platform/win32.h, passed through.
 
+#include "platform/faults.h"
 #include "platform/windows/win32/real_types.h"
 
 namespace win {
@@ -15,6 +16,10 @@ BOOL UnregisterClassW(const WCHAR* class_name, HINSTANCE instance) {
 
 HWND CreateWindowExW(DWORD ex_style, const WCHAR* class_name, const WCHAR* window_name, DWORD style, int x, int y,
                      int width, int height, HWND parent, HMENU menu, HINSTANCE instance, void* param) {
+  if (platform::FaultInjected(platform::FaultPoint::WindowCreation)) {
+    ::SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+  }
   return Back<HWND>(::CreateWindowExW(ex_style, As<wchar_t>(class_name), As<wchar_t>(window_name), style, x, y, width,
                                       height, As<::HWND__>(parent), As<::HMENU__>(menu), As<::HINSTANCE__>(instance),
                                       param));

@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/faults.h"
 #include "platform/posix/win32/standin_user32.h"
 #include "platform/posix/win32/win32_values.h"
 #include "platform/win32.h"
@@ -155,8 +156,16 @@ class WindowThread {
   HWND window_ = nullptr;
 };
 
-// Sends kAddOne to a window from a thread of its own and gives that send
-// time to block; Join() then waits for it and keeps what it returned.
+// Returns once `window` has `count` cross-thread sends waiting for its owner.
+void WaitForPendingSends(HWND window, std::size_t count) {
+  FinishesWithin(10s, "waiting for a blocked send", [&] {
+    while (standin::PendingSendsTo(window) != count) std::this_thread::yield();
+  });
+}
+
+// Sends kAddOne to a window from a thread of its own and returns once that
+// send waits for the owner; Join() then waits for it and keeps what it
+// returned.
 class BlockedSender {
  public:
   explicit BlockedSender(HWND window)
@@ -164,7 +173,7 @@ class BlockedSender {
           result_ = SendMessageW(window, kAddOne, 1, 0);
           error_ = GetLastError();
         }) {
-    std::this_thread::sleep_for(100ms);
+    WaitForPendingSends(window, 1);
   }
   void Join() { thread_.join(); }
   LRESULT result() const { return result_; }
@@ -397,7 +406,7 @@ TEST(CrossThreadSend, WaitsForTheOwnerAndReturnsTheProcedureResult) {
     second_returned = true;
   });
 
-  std::this_thread::sleep_for(100ms);
+  WaitForPendingSends(window, 1);
   EXPECT_FALSE(first_returned) << "SendMessageW returned before the owner thread handled it";
   FinishesWithin(10s, "cross-thread SendMessageW", [&] {
     MSG msg{};
@@ -528,10 +537,13 @@ TEST(CrossThreadSend, BlockedSenderIsReleasedWhenTheOwnerThreadExits) {
 TEST(FakeHandles, StandForTheExecutableAndThePredefinedResources) {
   HMODULE executable = GetModuleHandleW(nullptr);
   EXPECT_NE(executable, nullptr);
-  standin::SetModuleHandleFails(true);
-  EXPECT_EQ(GetModuleHandleW(nullptr), nullptr);
-  EXPECT_EQ(GetLastError(), standin::ERROR_MOD_NOT_FOUND);
-  standin::SetModuleHandleFails(false);
+  {
+    platform::ScopedFault fault(platform::FaultPoint::ModuleHandle, 2);
+    EXPECT_EQ(GetModuleHandleW(nullptr), executable);
+    EXPECT_EQ(GetModuleHandleW(nullptr), nullptr) << "the second call fails";
+    EXPECT_EQ(GetLastError(), standin::ERROR_MOD_NOT_FOUND);
+    EXPECT_EQ(GetModuleHandleW(nullptr), executable);
+  }
   EXPECT_EQ(GetModuleHandleW(nullptr), executable);
 
   EXPECT_NE(LoadIconW(nullptr, MakeIntResource(IDI_APPLICATION)), nullptr);

@@ -1,0 +1,8 @@
+# cpp-httplib as Debian ships it: a header and a shared library, built with
+# the flags its pkg-config file gives (they change the classes' layout).
+if(NOT TARGET quillora_http)
+  find_package(PkgConfig REQUIRED)
+  pkg_check_modules(CPP_HTTPLIB REQUIRED IMPORTED_TARGET cpp-httplib)
+  add_library(quillora_http INTERFACE)
+  target_link_libraries(quillora_http INTERFACE PkgConfig::CPP_HTTPLIB)
+endif()
