@@ -2,9 +2,11 @@
 
 // Injected faults at the platform interfaces, for tests of the failure paths:
 // while a ScopedFault lives, the calls at its point fail as the system's own
-// would (null window, null module handle, failed runtime call). Both
-// platforms' implementations ask FaultInjected before doing the real work.
+// would (null window, null module handle, failed runtime call), on the Nth
+// call or on every call (platform/scheduled_fault.h). Both platforms'
+// implementations ask FaultInjected before doing the real work.
 
+#include "platform/scheduled_fault.h"
 #include "platform_export.h"
 
 namespace platform {
@@ -13,22 +15,21 @@ enum class FaultPoint {
   WindowCreation,  // win::CreateWindowExW returns null
   ModuleHandle,    // win::GetModuleHandleW returns null
   RuntimeCall,     // ICLRRuntimeHost::ExecuteInDefaultAppDomain fails
+  Count
 };
 
-// True when this call at `point` is to fail; counts the call.
-PLATFORM_EXPORT bool FaultInjected(FaultPoint point);
+PLATFORM_EXPORT ScheduledFault** FaultSlot(FaultPoint point);
 
-class PLATFORM_EXPORT ScopedFault {
+class ScopedFault : public ScheduledFault {
  public:
   // nth == 0: every call at `point` fails while the scope lives; otherwise
   // only the nth call from now (1 = the next one).
-  explicit ScopedFault(FaultPoint point, unsigned nth = 0);
-  ~ScopedFault();
-  ScopedFault(const ScopedFault&) = delete;
-  ScopedFault& operator=(const ScopedFault&) = delete;
-
- private:
-  FaultPoint point_;
+  explicit ScopedFault(FaultPoint point, unsigned nth = kEveryCall)
+      : ScheduledFault(FaultSlot(point), 1, static_cast<int>(nth)) {}
 };
+
+// For the implementations: true when this call at `point` is to fail;
+// counts the call.
+inline bool FaultInjected(FaultPoint point) { return ScheduledFault::Check(FaultSlot(point)) != 0; }
 
 }  // namespace platform

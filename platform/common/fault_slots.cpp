@@ -1,8 +1,10 @@
-// The fault slots of the GDI and GDI+ functions, one per function.
+// The fault slots of the platform's fault points and of the GDI and GDI+
+// functions, one each.
 
 #include <array>
 #include <cstddef>
 
+#include "platform/faults.h"
 #include "platform/gdi_faults.h"
 #include "platform/gdiplus_faults.h"
 
@@ -15,6 +17,12 @@ platform::ScheduledFault** SlotOf(Operation operation) {
 }
 
 }  // namespace
+
+namespace platform {
+
+ScheduledFault** FaultSlot(FaultPoint point) { return SlotOf(point); }
+
+}  // namespace platform
 
 namespace gdiplus {
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 #include <mutex>
 
 #include "bindings/binding_table.h"
@@ -14,6 +15,13 @@ namespace {
 
 using testing_support::PluginTest;
 using testing_support::Utf8;
+
+// The host log holds `text` and nothing else.
+void ExpectOneLogLine(const std::string& text) {
+  const auto lines = standin::LogLines();
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(Utf8(lines[0].text), text);
+}
 
 class WindowProcTest : public PluginTest {
  protected:
@@ -103,9 +111,7 @@ TEST_F(WindowProcTest, ColoursAreStoredOpaque) {
 
 TEST_F(WindowProcTest, LogLineIsLoggedVerbatim) {
   Send(LogLine, u"100%s done %d%%");
-  const auto lines = standin::LogLines();
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(Utf8(lines[0].text), "100%s done %d%%");
+  ExpectOneLogLine("100%s done %d%%");
 }
 
 TEST_F(WindowProcTest, UnknownAndHighBitCodesDoNothing) {
@@ -177,9 +183,7 @@ TEST_F(WindowProcTest, MarkedBindingTakesTextAndLogLinesButNoSettings) {
   EXPECT_EQ(element->Values().size(), values) << "a setting landed in a destroyed source's element";
   win::SendMessageW(window, SwitchToUtf16, 0, 0);
   Send(LogLine, u"still logged");
-  const auto lines = standin::LogLines();
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(Utf8(lines[0].text), "still logged");
+  ExpectOneLogLine("still logged");
 }
 
 TEST_F(WindowProcTest, CloseDestroysTheWindowWithoutEndingTheThreadsLoop) {

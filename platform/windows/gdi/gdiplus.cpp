@@ -6,18 +6,13 @@
 
 #include "platform/common/gdiplus_flat.h"
 #include "platform/gdiplus_faults.h"
+#include "platform/windows/same_layout_cast.h"
 
 namespace gdiplus {
 namespace {
 
-template <typename Flat, typename Ours>
-Flat* As(Ours* ours) {
-  return reinterpret_cast<Flat*>(ours);
-}
-template <typename Flat, typename Ours>
-const Flat* As(const Ours* ours) {
-  return reinterpret_cast<const Flat*>(ours);
-}
+using platform::windows::As;
+
 template <typename Flat, typename Ours>
 Flat** Out(Ours** ours) {
   return reinterpret_cast<Flat**>(ours);

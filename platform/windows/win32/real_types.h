@@ -13,17 +13,11 @@
 #include <windows.h>
 // clang-format on
 
+#include "platform/windows/same_layout_cast.h"
+
 namespace win::real {
 
-template <class Real, class Ours>
-Real* As(Ours* ours) {
-  return reinterpret_cast<Real*>(ours);
-}
-
-template <class Real, class Ours>
-const Real* As(const Ours* ours) {
-  return reinterpret_cast<const Real*>(ours);
-}
+using platform::windows::As;
 
 template <class Ours, class Real>
 Ours Back(Real real) {
