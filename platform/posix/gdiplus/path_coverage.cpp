@@ -1,5 +1,7 @@
 #include "platform/posix/gdiplus/path_coverage.h"
 
+#include "platform/posix/gdiplus/quadratic_curve.h"
+
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_OUTLINE_H
@@ -120,12 +122,20 @@ class FillOutline {
   bool Empty() const { return points_.empty(); }
 
   void AddFigure(const PathFigures& figures, std::size_t first, std::size_t end) {
-    int bezier = 0;
+    const GpPointF* points = figures.points.data();
     for (std::size_t i = first; i < end; ++i) {
-      points_.push_back(ToFreeType(figures.points[i]));
-      // Of each three Bézier points, the first two are control points.
-      const bool control = (figures.types[i] & kTypeMask) == kTypeBezier && bezier++ % 3 != 2;
-      tags_.push_back(control ? FT_CURVE_TAG_CUBIC : FT_CURVE_TAG_ON);
+      // Each Bézier is two control points and an end point.
+      GpPointF control;
+      if ((figures.types[i] & kTypeMask) != kTypeBezier || i + 2 >= end) {
+        Add(points[i], FT_CURVE_TAG_ON);
+      } else if (QuadraticControl(points[i - 1], points[i], points[i + 1], points[i + 2], &control)) {
+        Add(control, FT_CURVE_TAG_CONIC);
+        Add(points[i += 2], FT_CURVE_TAG_ON);
+      } else {
+        Add(points[i], FT_CURVE_TAG_CUBIC);
+        Add(points[i + 1], FT_CURVE_TAG_CUBIC);
+        Add(points[i += 2], FT_CURVE_TAG_ON);
+      }
     }
     contours_.push_back(static_cast<short>(points_.size() - 1));
   }
@@ -146,6 +156,11 @@ class FillOutline {
   }
 
  private:
+  void Add(const GpPointF& point, char tag) {
+    points_.push_back(ToFreeType(point));
+    tags_.push_back(tag);
+  }
+
   std::vector<FT_Vector> points_;
   std::vector<char> tags_;
   std::vector<short> contours_;
@@ -172,9 +187,16 @@ void StrokeFigure(FT_Stroker stroker, const PathFigures& figures, std::size_t fi
   for (std::size_t i = first + 1; i < end; ++i) {
     FT_Vector to = ToFreeType(figures.points[i]);
     if ((figures.types[i] & kTypeMask) == kTypeBezier && i + 2 < end) {
-      FT_Vector control2 = ToFreeType(figures.points[i + 1]);
       FT_Vector curve_end = ToFreeType(figures.points[i + 2]);
-      FT_Stroker_CubicTo(stroker, &to, &control2, &curve_end);
+      GpPointF control;
+      if (QuadraticControl(figures.points[i - 1], figures.points[i], figures.points[i + 1], figures.points[i + 2],
+                           &control)) {
+        FT_Vector conic_control = ToFreeType(control);
+        FT_Stroker_ConicTo(stroker, &conic_control, &curve_end);
+      } else {
+        FT_Vector control2 = ToFreeType(figures.points[i + 1]);
+        FT_Stroker_CubicTo(stroker, &to, &control2, &curve_end);
+      }
       i += 2;
     } else {
       FT_Stroker_LineTo(stroker, &to);
