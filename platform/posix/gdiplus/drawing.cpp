@@ -10,6 +10,7 @@
 #include "platform/posix/gdiplus/coverage_mask.h"
 #include "platform/posix/gdiplus/path_coverage.h"
 #include "platform/posix/gdiplus/text_scratch.h"
+#include "platform/posix/gdiplus/guarded_call.h"
 #include "platform/gdiplus_faults.h"
 #include "platform/gdiplus_lock.h"
 
@@ -66,13 +67,7 @@ Status CreateSolidFill(ARGB color, SolidBrush** brush) {
   return Ok;
 }
 
-Status DeleteBrush(SolidBrush* brush) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::DeleteBrush)) return fault;
-  if (!brush) return InvalidParameter;
-  delete brush;
-  return Ok;
-}
+Status DeleteBrush(SolidBrush* brush) { return DeleteOwn(Operation::DeleteBrush, brush); }
 
 Status FillRectangle(Graphics* graphics, SolidBrush* brush, float x, float y, float width, float height) {
   platform::GdiplusGuard guard;
@@ -136,13 +131,7 @@ Status SetPenLineJoin(Pen* pen, int line_join) {
   return Ok;
 }
 
-Status DeletePen(Pen* pen) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::DeletePen)) return fault;
-  if (!pen) return InvalidParameter;
-  delete pen;
-  return Ok;
-}
+Status DeletePen(Pen* pen) { return DeleteOwn(Operation::DeletePen, pen); }
 
 Status DrawPath(Graphics* graphics, Pen* pen, Path* path) {
   platform::GdiplusGuard guard;

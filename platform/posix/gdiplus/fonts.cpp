@@ -6,6 +6,7 @@
 // its face's metrics give for that cell height.
 
 #include "platform/posix/gdiplus/objects.h"
+#include "platform/posix/gdiplus/guarded_call.h"
 #include "platform/gdiplus_faults.h"
 #include "platform/gdiplus_lock.h"
 
@@ -71,27 +72,19 @@ Status GetFamily(Font* font, FontFamily** family) {
 }
 
 Status GetFontSize(Font* font, float* em_size) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::GetFontSize)) return fault;
-  return GdipGetFontSize(Native(font), em_size);
+  return CallLibrary(Operation::GetFontSize, GdipGetFontSize, Native(font), em_size);
 }
 
 Status GetFontStyle(Font* font, int* style) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::GetFontStyle)) return fault;
-  return GdipGetFontStyle(Native(font), style);
+  return CallLibrary(Operation::GetFontStyle, GdipGetFontStyle, Native(font), style);
 }
 
 Status DeleteFont(Font* font) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::DeleteFont)) return fault;
-  return GdipDeleteFont(Native(font));
+  return CallLibrary(Operation::DeleteFont, GdipDeleteFont, Native(font));
 }
 
 Status DeleteFontFamily(FontFamily* family) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::DeleteFontFamily)) return fault;
-  return GdipDeleteFontFamily(Native(family));
+  return CallLibrary(Operation::DeleteFontFamily, GdipDeleteFontFamily, Native(family));
 }
 
 }  // namespace gdiplus

@@ -3,6 +3,7 @@
 
 #include "platform/posix/gdiplus/objects.h"
 #include "platform/posix/gdiplus/text_scratch.h"
+#include "platform/posix/gdiplus/guarded_call.h"
 #include "platform/gdiplus_faults.h"
 #include "platform/gdiplus_lock.h"
 
@@ -94,13 +95,7 @@ Status DeleteGraphics(Graphics* graphics) {
   return Ok;
 }
 
-Status DisposeBitmap(Bitmap* bitmap) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::DisposeBitmap)) return fault;
-  if (!bitmap) return InvalidParameter;
-  delete bitmap;
-  return Ok;
-}
+Status DisposeBitmap(Bitmap* bitmap) { return DeleteOwn(Operation::DisposeBitmap, bitmap); }
 
 Status MeasureString(Graphics* graphics, const char16_t* text, int length, const Font* font, const RectF* layout,
                      const StringFormat* format, RectF* bounds) {

@@ -1,6 +1,7 @@
 // String formats: libgdiplus's, passed through.
 
 #include "platform/posix/gdiplus/objects.h"
+#include "platform/posix/gdiplus/guarded_call.h"
 #include "platform/gdiplus_faults.h"
 #include "platform/gdiplus_lock.h"
 
@@ -19,21 +20,15 @@ Status CloneStringFormat(const StringFormat* format, StringFormat** clone) {
 }
 
 Status SetStringFormatFlags(StringFormat* format, int flags) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::SetStringFormatFlags)) return fault;
-  return GdipSetStringFormatFlags(Native(format), flags);
+  return CallLibrary(Operation::SetStringFormatFlags, GdipSetStringFormatFlags, Native(format), flags);
 }
 
 Status SetStringFormatTrimming(StringFormat* format, int trimming) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::SetStringFormatTrimming)) return fault;
-  return GdipSetStringFormatTrimming(Native(format), trimming);
+  return CallLibrary(Operation::SetStringFormatTrimming, GdipSetStringFormatTrimming, Native(format), trimming);
 }
 
 Status DeleteStringFormat(StringFormat* format) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::DeleteStringFormat)) return fault;
-  return GdipDeleteStringFormat(Native(format));
+  return CallLibrary(Operation::DeleteStringFormat, GdipDeleteStringFormat, Native(format));
 }
 
 }  // namespace gdiplus
