@@ -99,7 +99,8 @@ std::optional<std::string> ReadField(const FormField& field, const std::string& 
 std::span<const FormField> FormFields() { return kFields; }
 
 std::optional<RoomSettings> ReadForm(const RoomSettings& current, const FormParams& params, FormError* error) {
-  for (const auto& [key, value] : params) {
+  for (const auto& param : params) {
+    const std::string& key = param.first;
     const bool known = std::any_of(kFields.begin(), kFields.end(), [&](const FormField& f) { return f.key == key; });
     if (!known) {
       *error = {key, "未知的设置项"};
