@@ -17,6 +17,9 @@ namespace {
 
 const char16_t* InnerId(const XElement* element) { return element->GetString(u"innerId", u""); }
 
+// The face the source's settings name; Arial when they name none.
+const char16_t* FontSetting(const XElement* element) { return element->GetString(u"font", u"Arial"); }
+
 }  // namespace
 
 ImageSource* CreateThanksSource(XElement* element) {
@@ -26,7 +29,7 @@ ImageSource* CreateThanksSource(XElement* element) {
   auto* source = new (storage) QuilloraThanksImage(element);
   // A font name that could not be copied means the allocator is out of
   // memory. The source never bound, so it leaves the element's binding alone.
-  if (!source->font.IsValid() && slen(element->GetString(u"font", u"Arial")) != 0) {
+  if (!source->font.IsValid() && slen(FontSetting(element)) != 0) {
     source->element = nullptr;
     delete source;
     return nullptr;
@@ -55,7 +58,7 @@ QuilloraThanksImage::~QuilloraThanksImage() {
 
 void QuilloraThanksImage::ReloadSettings() {
   std::lock_guard<std::mutex> lock(SharedStateMutex());
-  font = element->GetString(u"font", u"Arial");
+  font = FontSetting(element);
   color = static_cast<uint32_t>(element->GetInt(u"color", -1));
   fontSize = element->GetInt(u"fontSize", 48);
   textOpacity = static_cast<uint32_t>(element->GetInt(u"textOpacity", 100));
