@@ -73,6 +73,11 @@ FormServer::FormServer(int32_t port, FormHandlers handlers) : impl_(std::make_un
     Answer(response, 409, JsonError("", "表单已关闭"), kJson);
   });
 
+  server.Post(base + "test-gift", [sample_gift = handlers.sample_gift](const httplib::Request&, httplib::Response& response) {
+    sample_gift();
+    Answer(response, 200, "{}", kJson);
+  });
+
   const int bound = port == 0 ? server.bind_to_any_port(kLoopback) : server.bind_to_port(kLoopback, port) ? port : -1;
   if (bound <= 0) return;
   impl_->listening = true;

@@ -23,6 +23,7 @@ struct FormHandlers {
   std::function<std::string()> form_json;            // GET  /<token>/settings
   std::function<FormReply(const FormParams&)> save;  // POST /<token>/save
   std::function<bool()> cancel;  // POST /<token>/cancel; false: the form has its answer already
+  std::function<void()> sample_gift;  // POST /<token>/test-gift
   std::function<void()> lost;    // the server stopped listening by itself (a failed accept)
 };
 
