@@ -37,10 +37,10 @@ void Configure(const std::string& name, const Scene& scene, LiveScene& live, Liv
   forms.Closed();
   if (!source) return;
   std::printf("configured %s: %s\n", name.c_str(), saved ? "saved" : "not saved");
+  std::fflush(stdout);
   if (!saved) return;
   live.Reload(*source);
   if (!standin::SaveSettings(*scene.settings, settings_file)) Fail("cannot write " + settings_file);
-  std::fflush(stdout);
 }
 
 int PlayLive(const PreviewOptions& options, const CompanionClient& companion, const PluginModule& plugin) {
