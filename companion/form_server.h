@@ -14,6 +14,8 @@
 
 namespace companion {
 
+class LoopbackServer;
+
 struct FormReply {
   int status;        // HTTP status
   std::string json;  // body
@@ -39,12 +41,10 @@ class FormServer {
   // Whether it listens.
   bool ok() const;
   // http://127.0.0.1:<port>/<token>/
-  const std::string& Url() const { return url_; }
+  const std::string& Url() const;
 
  private:
-  struct Impl;
-  std::unique_ptr<Impl> impl_;
-  std::string url_;
+  std::unique_ptr<LoopbackServer> server_;
 };
 
 }  // namespace companion

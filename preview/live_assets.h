@@ -5,15 +5,11 @@
 
 #include <string_view>
 
+#include "companion/form_assets.h"
+
 namespace live_page {
 
-struct LiveAsset {
-  std::string_view name;          // file name, e.g. "live.js"
-  std::string_view content_type;  // with its charset
-  std::string_view body;
-};
-
 // The asset called `name`, or null.
-const LiveAsset* FindLiveAsset(std::string_view name);
+const companion::FormAsset* FindLiveAsset(std::string_view name);
 
 }  // namespace live_page

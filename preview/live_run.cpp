@@ -51,16 +51,16 @@ int PlayLive(const PreviewOptions& options, const CompanionClient& companion, co
   FrameStore frames;
   int status = 0;
   {
-    LiveServer server(frames, LiveHandlers{[&] { return live.Json(); },
-                                           [&](const std::string& name) { return forms.Request(name); },
-                                           [&](const std::string& name) {
-                                             const std::optional<int32_t> window = live.WindowOf(name);
-                                             return window && companion.SendSampleGift(*window) == 0;
-                                           }});
-    if (!server.ok()) {
+    LiveHandlers handlers{[&] { return live.Json(); }, [&](const std::string& name) { return forms.Request(name); },
+                          [&](const std::string& name) {
+                            const std::optional<int32_t> window = live.WindowOf(name);
+                            return window && companion.SendSampleGift(*window) == 0;
+                          }};
+    const std::unique_ptr<companion::LoopbackServer> server = StartLiveServer(frames, std::move(handlers));
+    if (!server->ok()) {
       status = Fail("the live page cannot listen on 127.0.0.1");
     } else {
-      std::printf("live page: %s\n  open it in a browser; Ctrl-C ends the preview\n", server.Url().c_str());
+      std::printf("live page: %s\n  open it in a browser; Ctrl-C ends the preview\n", server->Url().c_str());
       std::fflush(stdout);
       RenderThread render(live, frames, options.canvas_width, options.canvas_height, interrupted,
                           [&] { forms.CancelAll(); });

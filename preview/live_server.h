@@ -1,8 +1,7 @@
 #pragma once
 
-// The live page's server: on 127.0.0.1 only, at a port the system picks,
-// answering only under a fresh random token (/<token>/…; anything else gets
-// 404). It runs until it is destroyed.
+// The live page's server, on 127.0.0.1 under a random token
+// (companion/loopback_server.h):
 //
 //   GET  /<token>/                   the page
 //   GET  /<token>/sources            JSON: the sources, their windows and places
@@ -16,6 +15,7 @@
 #include <memory>
 #include <string>
 
+#include "companion/loopback_server.h"
 #include "preview/frame_store.h"
 #include "preview/live_forms.h"
 
@@ -25,19 +25,6 @@ struct LiveHandlers {
   std::function<bool(const std::string& source)> test_gift;  // false: no such source
 };
 
-class LiveServer {
- public:
-  LiveServer(FrameStore& frames, LiveHandlers handlers);
-  ~LiveServer();
-  LiveServer(const LiveServer&) = delete;
-  LiveServer& operator=(const LiveServer&) = delete;
-
-  bool ok() const;
-  // http://127.0.0.1:<port>/<token>/
-  const std::string& Url() const { return url_; }
-
- private:
-  struct Impl;
-  std::unique_ptr<Impl> impl_;
-  std::string url_;
-};
+// The server, listening unless its ok() says otherwise; it serves frames
+// from `frames`, which must outlive it.
+std::unique_ptr<companion::LoopbackServer> StartLiveServer(FrameStore& frames, LiveHandlers handlers);

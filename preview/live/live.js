@@ -19,16 +19,27 @@ function report() {
   shown = 0; lagSum = 0; since = now;
 }
 
+function nextFrame(after) {
+  return fetch(`${base}frame?after=${after}`, { cache: 'no-store' });
+}
+
+// The request for the next frame goes out as soon as a frame arrives, so that
+// decoding one overlaps waiting for the next.
 async function play() {
-  let after = 0;
+  let last = 0;
+  let waiting = nextFrame(last);
   for (;;) {
     try {
-      const response = await fetch(`${base}frame?after=${after}`, { cache: 'no-store' });
-      if (response.status === 204) continue;
+      const response = await waiting;
+      if (response.status === 204) {
+        waiting = nextFrame(last);
+        continue;
+      }
       if (!response.ok) throw new Error(`HTTP ${response.status}`);
       const arrived = performance.now();
       const age = Number(response.headers.get('X-Frame-Age'));
-      after = Number(response.headers.get('X-Frame'));
+      last = Number(response.headers.get('X-Frame'));
+      waiting = nextFrame(last);
       const picture = await createImageBitmap(await response.blob());
       if (canvas.width !== picture.width || canvas.height !== picture.height) {
         canvas.width = picture.width;
@@ -44,6 +55,7 @@ async function play() {
       document.body.dataset.state = 'lost';
       stats.textContent = `连接中断：${error.message}`;
       await new Promise(resolve => setTimeout(resolve, 1000));
+      waiting = nextFrame(last);
     }
   }
 }
