@@ -12,7 +12,7 @@ namespace {
 
 TEST(LiveBrowserTest, GiftsSavesTestGiftsAndCtrlCShowAsAPersonSeesThem) {
   testing_support::TempFolder folder("live_browser_test");
-  const std::string command = std::string(QUILLORA_PYTHON) + " '" + QUILLORA_LIVE_BROWSER + "' '" +
+  const std::string command = std::string(QUILLORA_PYTHON) + " '" + QUILLORA_BROWSER_SCRIPT + "' '" +
                               QUILLORA_PREVIEW_FILE + "' '" + folder.path().string() + "'";
   EXPECT_EQ(std::system(command.c_str()), 0) << command;
 }
