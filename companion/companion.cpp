@@ -74,7 +74,7 @@ int32_t Companion::Set(std::u16string_view line) {
 int32_t Companion::Start(int32_t window) {
   EnsureWorker();
   Room& room = rooms_.try_emplace(window, window).first->second;
-  QueueRoomActions(window, room.Start(clock_.NowMs(), script_));
+  QueueRoomActions(window, room.Start(clock_.NowMs(), script_, feed_mode_));
   WorkChanged();
   return 0;
 }
@@ -177,6 +177,24 @@ int32_t Companion::LoadGiftScript(const std::string& utf8_path) {
   Lock lock(mutex_);
   script_ = std::move(script);
   return result;
+}
+
+void Companion::PlayGifts(FeedMode mode) {
+  Lock lock(mutex_);
+  feed_mode_ = mode;
+}
+
+int32_t Companion::SendSampleGift(int32_t window) {
+  Lock lock(mutex_);
+  if (!rooms_.contains(window)) return -1;
+  QueueSampleGift(window);
+  return 0;
+}
+
+void Companion::QueueSampleGift(int32_t window) {
+  Room& room = rooms_.try_emplace(window, window).first->second;
+  QueueRoomActions(window, room.ReceiveSampleGift(clock_.NowMs()));
+  WorkChanged();
 }
 
 void Companion::UseManualClock(bool manual) {

@@ -61,6 +61,8 @@ class Companion {
   void SendPlain(int32_t window, uint32_t message);
   int32_t PendingSends();
   int32_t LoadGiftScript(const std::string& utf8_path);
+  void PlayGifts(FeedMode mode);
+  int32_t SendSampleGift(int32_t window);
   void UseManualClock(bool manual);
   void AdvanceClock(uint32_t ms);
   void WaitIdle();
@@ -102,6 +104,8 @@ class Companion {
   int32_t ServeForm(Lock& lock, int32_t window);
   std::string FormData(int32_t window);
   FormReply SaveForm(OpenForm& form, const FormParams& params);
+  // With the lock held: the sample gift arrives in the room of `window`.
+  void QueueSampleGift(int32_t window);
   // Gives the form `answer` unless it has one; false when it had.
   bool CloseForm(OpenForm& form, int32_t answer);
   void Quit(Lock& lock);
@@ -125,6 +129,7 @@ class Companion {
   std::vector<std::u16string> record_;
   std::map<int32_t, Room> rooms_;
   std::shared_ptr<const GiftScript> script_;
+  FeedMode feed_mode_ = FeedMode::kOnce;
   std::deque<int32_t> form_answers_;
   std::vector<std::pair<uint32_t, std::u16string>> form_messages_;
   int32_t form_port_ = -1;  // below 0: scripted forms

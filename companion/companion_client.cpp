@@ -36,6 +36,8 @@ CompanionClient::CompanionClient(const std::string& path) : module_(platform::Op
   Resolve(send_message_, kCompanionSendMessageExport);
   Resolve(pending_sends_, kCompanionPendingSendsExport);
   Resolve(load_gift_script_, kCompanionLoadGiftScriptExport);
+  Resolve(play_gifts_, kCompanionPlayGiftsExport);
+  Resolve(send_sample_gift_, kCompanionSendSampleGiftExport);
   Resolve(use_manual_clock_, kCompanionUseManualClockExport);
   Resolve(advance_clock_, kCompanionAdvanceClockExport);
   Resolve(wait_idle_, kCompanionWaitIdleExport);

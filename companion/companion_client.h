@@ -38,6 +38,9 @@ class CompanionClient {
   void SendMessage(int32_t window_number, uint32_t message) const { send_message_(window_number, message); }
   int32_t PendingSends() const { return pending_sends_(); }
   int32_t LoadGiftScript(const std::string& utf8_path) const { return load_gift_script_(utf8_path.c_str()); }
+  // 0 once, 1 looped, 2 random gifts (companion_control.h).
+  void PlayGifts(int32_t mode) const { play_gifts_(mode); }
+  int32_t SendSampleGift(int32_t window_number) const { return send_sample_gift_(window_number); }
   void UseManualClock(bool manual) const { use_manual_clock_(manual ? 1 : 0); }
   void AdvanceClock(uint32_t milliseconds) const { advance_clock_(milliseconds); }
   void WaitIdle() const { wait_idle_(); }
@@ -60,6 +63,8 @@ class CompanionClient {
   CompanionSendMessageFn send_message_ = nullptr;
   CompanionPendingSendsFn pending_sends_ = nullptr;
   CompanionLoadGiftScriptFn load_gift_script_ = nullptr;
+  CompanionPlayGiftsFn play_gifts_ = nullptr;
+  CompanionSendSampleGiftFn send_sample_gift_ = nullptr;
   CompanionUseManualClockFn use_manual_clock_ = nullptr;
   CompanionAdvanceClockFn advance_clock_ = nullptr;
   CompanionWaitIdleFn wait_idle_ = nullptr;

@@ -70,6 +70,14 @@ using CompanionLoadGiftScriptFn = int32_t (*)(const char* utf8_path);
 // Time source of the rooms: when set, the companion's clock advances only by
 // CompanionAdvanceClock (the preview's virtual frame clock); otherwise it is
 // the steady clock.
+// How rooms that start later play the gift script: 0 once (the default), 1
+// over and over (6 s after its last gift it begins again), 2 not at all:
+// random gifts without end instead.
+using CompanionPlayGiftsFn = void (*)(int32_t mode);
+// The room of window `window_number` receives a sample gift now (测试观众
+// sends one 测试礼物, worth 1000), thanked by the room's rules like any
+// other. Returns 0, or -1 for a window that has no room.
+using CompanionSendSampleGiftFn = int32_t (*)(int32_t window_number);
 using CompanionUseManualClockFn = void (*)(int32_t manual);
 using CompanionAdvanceClockFn = void (*)(uint32_t milliseconds);
 // Returns once every message due by the current clock has been handled by
@@ -92,6 +100,8 @@ inline constexpr char kCompanionSendCopyDataExport[] = "Companion_SendCopyData";
 inline constexpr char kCompanionSendMessageExport[] = "Companion_SendMessage";
 inline constexpr char kCompanionPendingSendsExport[] = "Companion_PendingSends";
 inline constexpr char kCompanionLoadGiftScriptExport[] = "Companion_LoadGiftScript";
+inline constexpr char kCompanionPlayGiftsExport[] = "Companion_PlayGifts";
+inline constexpr char kCompanionSendSampleGiftExport[] = "Companion_SendSampleGift";
 inline constexpr char kCompanionUseManualClockExport[] = "Companion_UseManualClock";
 inline constexpr char kCompanionAdvanceClockExport[] = "Companion_AdvanceClock";
 inline constexpr char kCompanionWaitIdleExport[] = "Companion_WaitIdle";

@@ -22,6 +22,10 @@ int32_t Companion::ServeForm(Lock& lock, int32_t window) {
     FormServer server(port, FormHandlers{[this, window] { return FormData(window); },
                                          [this, &form](const FormParams& params) { return SaveForm(form, params); },
                                          [this, &form] { return CloseForm(form, kFormCancelled); },
+                                         [this, window] {
+                                           Lock held(mutex_);
+                                           QueueSampleGift(window);
+                                         },
                                          [this, &form] { CloseForm(form, kFormUnavailable); }});
     if (server.ok()) {
       if (opened) opened(window, server.Url().c_str(), context);

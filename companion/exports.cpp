@@ -76,6 +76,16 @@ COMPANION_EXPORT int32_t Companion_LoadGiftScript(const char* utf8_path) {
   return TheCompanion().LoadGiftScript(utf8_path ? utf8_path : "");
 }
 
+COMPANION_EXPORT void Companion_PlayGifts(int32_t mode) {
+  TheCompanion().PlayGifts(mode == 1 ? companion::FeedMode::kLooped
+                           : mode == 2 ? companion::FeedMode::kRandom
+                                       : companion::FeedMode::kOnce);
+}
+
+COMPANION_EXPORT int32_t Companion_SendSampleGift(int32_t window_number) {
+  return TheCompanion().SendSampleGift(window_number);
+}
+
 COMPANION_EXPORT void Companion_UseManualClock(int32_t manual) { TheCompanion().UseManualClock(manual != 0); }
 
 COMPANION_EXPORT void Companion_AdvanceClock(uint32_t milliseconds) { TheCompanion().AdvanceClock(milliseconds); }
@@ -97,6 +107,8 @@ static_assert(std::is_same_v<decltype(&Companion_SendCopyData), CompanionSendCop
 static_assert(std::is_same_v<decltype(&Companion_SendMessage), CompanionSendMessageFn>);
 static_assert(std::is_same_v<decltype(&Companion_PendingSends), CompanionPendingSendsFn>);
 static_assert(std::is_same_v<decltype(&Companion_LoadGiftScript), CompanionLoadGiftScriptFn>);
+static_assert(std::is_same_v<decltype(&Companion_PlayGifts), CompanionPlayGiftsFn>);
+static_assert(std::is_same_v<decltype(&Companion_SendSampleGift), CompanionSendSampleGiftFn>);
 static_assert(std::is_same_v<decltype(&Companion_UseManualClock), CompanionUseManualClockFn>);
 static_assert(std::is_same_v<decltype(&Companion_AdvanceClock), CompanionAdvanceClockFn>);
 static_assert(std::is_same_v<decltype(&Companion_WaitIdle), CompanionWaitIdleFn>);

@@ -1,19 +1,13 @@
 #include "companion/form_server.h"
 
-#include <httplib.h>
-
-#include <atomic>
-#include <thread>
-
 #include "companion/form_assets.h"
-#include "companion/form_token.h"
 #include "companion/json_text.h"
+#include "companion/loopback_server.h"
 
 namespace companion {
 
 namespace {
 
-constexpr char kLoopback[] = "127.0.0.1";
 constexpr char kJson[] = "application/json; charset=utf-8";
 // A form's requests are small; a larger body is refused with 413.
 constexpr std::size_t kLargestBody = 64 * 1024;
@@ -21,32 +15,9 @@ constexpr std::size_t kLargestBody = 64 * 1024;
 // from holding the few threads.
 constexpr std::size_t kThreads = 4;
 
-void Answer(httplib::Response& response, int status, const std::string& body, const char* type) {
-  response.status = status;
-  response.set_header("Cache-Control", "no-store");
-  response.set_content(body, type);
-}
-
-}  // namespace
-
-struct FormServer::Impl {
-  httplib::Server server;
-  std::thread listener;
-  bool listening = false;
-  std::atomic<bool> stopping{false};  // the destructor has begun
-  std::atomic<bool> finished{false};  // the listener has returned
-};
-
-FormServer::FormServer(int32_t port, FormHandlers handlers) : impl_(std::make_unique<Impl>()) {
-  httplib::Server& server = impl_->server;
-  server.new_task_queue = [] { return new httplib::ThreadPool(kThreads); };
+void AddRoutes(httplib::Server& server, const std::string& base, const FormHandlers& handlers) {
   server.set_keep_alive_max_count(1);
   server.set_payload_max_length(kLargestBody);
-  // No address reuse: httplib's default SO_REUSEPORT would let another
-  // program of the same user listen on the form's port as well.
-  server.set_socket_options([](socket_t) {});
-
-  const std::string base = "/" + NewFormToken() + "/";
   server.Get(base, [](const httplib::Request&, httplib::Response& response) {
     const FormAsset* page = FindFormAsset("form.html");
     Answer(response, 200, std::string(page->body), page->content_type.data());
@@ -72,28 +43,24 @@ FormServer::FormServer(int32_t port, FormHandlers handlers) : impl_(std::make_un
     if (cancel()) return Answer(response, 200, "{}", kJson);
     Answer(response, 409, JsonError("", "表单已关闭"), kJson);
   });
-
-  const int bound = port == 0 ? server.bind_to_any_port(kLoopback) : server.bind_to_port(kLoopback, port) ? port : -1;
-  if (bound <= 0) return;
-  impl_->listening = true;
-  url_ = std::string("http://") + kLoopback + ":" + std::to_string(bound) + base;
-  impl_->listener = std::thread([impl = impl_.get(), lost = handlers.lost] {
-    impl->server.listen_after_bind();
-    impl->finished = true;
-    if (!impl->stopping) lost();
+  server.Post(base + "test-gift", [sample_gift = handlers.sample_gift](const httplib::Request&,
+                                                                      httplib::Response& response) {
+    sample_gift();
+    Answer(response, 200, "{}", kJson);
   });
 }
 
-FormServer::~FormServer() {
-  if (!impl_->listening) return;
-  impl_->stopping = true;
-  // stop() acts only while the listener runs: wait until it has begun, or
-  // has ended by itself.
-  while (!impl_->server.is_running() && !impl_->finished) std::this_thread::yield();
-  impl_->server.stop();
-  impl_->listener.join();
-}
+}  // namespace
 
-bool FormServer::ok() const { return impl_->listening; }
+FormServer::FormServer(int32_t port, FormHandlers handlers)
+    : server_(std::make_unique<LoopbackServer>(
+          port, kThreads, [&](httplib::Server& server, const std::string& base) { AddRoutes(server, base, handlers); },
+          handlers.lost)) {}
+
+FormServer::~FormServer() = default;
+
+bool FormServer::ok() const { return server_->ok(); }
+
+const std::string& FormServer::Url() const { return server_->Url(); }
 
 }  // namespace companion

@@ -14,6 +14,8 @@
 
 namespace companion {
 
+class LoopbackServer;
+
 struct FormReply {
   int status;        // HTTP status
   std::string json;  // body
@@ -23,6 +25,7 @@ struct FormHandlers {
   std::function<std::string()> form_json;            // GET  /<token>/settings
   std::function<FormReply(const FormParams&)> save;  // POST /<token>/save
   std::function<bool()> cancel;  // POST /<token>/cancel; false: the form has its answer already
+  std::function<void()> sample_gift;  // POST /<token>/test-gift
   std::function<void()> lost;    // the server stopped listening by itself (a failed accept)
 };
 
@@ -38,12 +41,10 @@ class FormServer {
   // Whether it listens.
   bool ok() const;
   // http://127.0.0.1:<port>/<token>/
-  const std::string& Url() const { return url_; }
+  const std::string& Url() const;
 
  private:
-  struct Impl;
-  std::unique_ptr<Impl> impl_;
-  std::string url_;
+  std::unique_ptr<LoopbackServer> server_;
 };
 
 }  // namespace companion

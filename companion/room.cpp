@@ -36,19 +36,22 @@ std::vector<RoomAction> Room::Apply(RoomSettings settings) {
   return actions;
 }
 
-std::vector<RoomAction> Room::Start(int64_t clock_ms, std::shared_ptr<const GiftScript> script) {
+std::vector<RoomAction> Room::Start(int64_t clock_ms, std::shared_ptr<const GiftScript> script, FeedMode mode) {
   std::vector<RoomAction> actions;
   if (playing_) return actions;
   if (!started_) {
     started_ = true;
-    script_ = std::move(script);
-    if (!script_) {
+    if (mode == FeedMode::kRandom) {
+      Log(u"playing random gifts", actions);
+    } else if (!script) {
       Log(u"no gift script: the room stays quiet", actions);
     } else {
-      for (const std::u16string& error : script_->errors) Log(ErrorLogLine(error), actions);
-      Log(u"playing " + script_->name + u": " + Ascii(std::to_string(script_->events.size())) + u" gifts",
+      for (const std::u16string& error : script->errors) Log(ErrorLogLine(error), actions);
+      Log(u"playing " + script->name + u": " + Ascii(std::to_string(script->events.size())) + u" gifts" +
+              (mode == FeedMode::kLooped ? u", looped" : u""),
           actions);
     }
+    feed_ = GiftFeed(std::move(script), mode, static_cast<uint32_t>(window_));
   }
   playing_ = true;
   resumed_at_ms_ = clock_ms;
@@ -99,7 +102,7 @@ std::optional<int64_t> Room::NextRoomDue(int64_t now_ms) const {
   const auto consider = [&](std::optional<int64_t> time) {
     if (time) due = std::min(due.value_or(*time), *time);
   };
-  if (script_ && next_event_ < script_->events.size()) consider(script_->events[next_event_].at_ms);
+  if (const GiftEvent* next = feed_.Next()) consider(next->at_ms);
   consider(combos_.NextClose(MergeWindow()));
   return due;
 }
@@ -112,8 +115,9 @@ std::vector<RoomAction> Room::Advance(int64_t clock_ms) {
   // combos close, and combos close before the screen changes.
   for (std::optional<int64_t> due = NextRoomDue(cursor_ms_); due && *due <= until; due = NextRoomDue(cursor_ms_)) {
     cursor_ms_ = std::max(cursor_ms_, *due);
-    if (script_ && next_event_ < script_->events.size() && script_->events[next_event_].at_ms <= cursor_ms_) {
-      Receive(script_->events[next_event_++], actions);
+    if (const GiftEvent* next = feed_.Next(); next && next->at_ms <= cursor_ms_) {
+      Receive(*next, actions);
+      feed_.Pop();
       continue;
     }
     std::vector<Combo> closed = combos_.TakeClosed(cursor_ms_, MergeWindow());
@@ -122,6 +126,12 @@ std::vector<RoomAction> Room::Advance(int64_t clock_ms) {
                      Rules());
     if (closed.empty()) Show(cursor_ms_, actions);
   }
+  return actions;
+}
+
+std::vector<RoomAction> Room::ReceiveSampleGift(int64_t clock_ms) {
+  std::vector<RoomAction> actions = Advance(clock_ms);
+  Receive(SampleGift(std::max(cursor_ms_, playing_ ? RoomTime(clock_ms) : elapsed_ms_)), actions);
   return actions;
 }
 

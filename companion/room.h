@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "companion/combo_tracker.h"
+#include "companion/gift_feed.h"
 #include "companion/gift_script.h"
 #include "companion/room_settings.h"
 #include "companion/thanks_display.h"
@@ -56,9 +57,13 @@ class Room {
 
   // Settings from a "Set:" line.
   std::vector<RoomAction> Apply(RoomSettings settings);
-  // "start:" at clock time `clock_ms`. The first start takes `script` and
-  // reports its malformed lines; later ones resume where "stop:" paused.
-  std::vector<RoomAction> Start(int64_t clock_ms, std::shared_ptr<const GiftScript> script);
+  // "start:" at clock time `clock_ms`. The first start takes `script`, played
+  // as `mode` says, and reports its malformed lines; later ones resume where
+  // "stop:" paused.
+  std::vector<RoomAction> Start(int64_t clock_ms, std::shared_ptr<const GiftScript> script,
+                                FeedMode mode = FeedMode::kOnce);
+  // A sample gift arrives at clock time `clock_ms`, after what was due.
+  std::vector<RoomAction> ReceiveSampleGift(int64_t clock_ms);
   void Stop(int64_t clock_ms);
   // Everything due up to clock time `clock_ms`, in order.
   std::vector<RoomAction> Advance(int64_t clock_ms);
@@ -76,8 +81,7 @@ class Room {
 
   int32_t window_;
   RoomSettings settings_;
-  std::shared_ptr<const GiftScript> script_;
-  std::size_t next_event_ = 0;
+  GiftFeed feed_;
   bool started_ = false;
   bool playing_ = false;
   int64_t elapsed_ms_ = 0;     // room time at the last start

@@ -9,14 +9,13 @@
 #include "companion/companion_client.h"
 #include "preview/contact_sheet.h"
 #include "preview/image.h"
+#include "preview/room_animation.h"
 #include "preview/scene.h"
-
-inline constexpr uint32_t kSceneBackground = 0x1E2430FF;  // RGBA
 
 // Milliseconds from the first frame to frame `index`.
 int64_t FrameTimeMs(int index);
 
 // Plays `frames` frames of `sources` onto a `width` × `height` canvas, adds
-// the sampled ones to `sheet` and returns the last one.
+// the sampled ones to `sheet` and to `animation` and returns the last one.
 Image PlayFrames(std::vector<SceneSource>& sources, const CompanionClient& companion, int frames, int width,
-                 int height, ContactSheet& sheet);
+                 int height, ContactSheet& sheet, RoomAnimation& animation);

@@ -1,11 +1,13 @@
 // preview: plays the host for the thanks source. Loads the plug-in from
 // plugins/ with its companion, configures and creates the scene's sources,
 // plays the gift script on a virtual 60 fps clock and writes the last frame
-// and a strip of frames as PNG files.
+// and a strip of frames as PNG files and the room as an animated WebP; or,
+// with --live, plays it in real time for a page in a browser.
 
 #include <cstdio>
 #include <filesystem>
 
+#include "preview/live_run.h"
 #include "preview/options.h"
 #include "preview/preview_run.h"
 
@@ -33,5 +35,5 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "preview: cannot enter %s\n", program_folder.string().c_str());
     return 1;
   }
-  return RunPreview(*options);
+  return options->live ? RunLive(*options) : RunPreview(*options);
 }

@@ -7,6 +7,7 @@
 const char kPreviewUsage[] =
     "usage: preview [--configure [SOURCE...]] [--script FILE] [--settings FILE] [--canvas WxH] [--frames N]\n"
     "               [--out DIR]\n"
+    "       preview --live [--endless] [--script FILE] [--settings FILE] [--canvas WxH] [--out DIR]\n"
     "  --configure [SOURCE...]\n"
     "                   first open the settings form of each named source (of every source when none\n"
     "                   is named) in a browser: the address is printed, the preview waits for Save or\n"
@@ -16,7 +17,11 @@ const char kPreviewUsage[] =
     "                   beside the program)\n"
     "  --canvas WxH     scene size in pixels (default 1280x720)\n"
     "  --frames N       frames to play at 60 per second (default 2160, 36 s)\n"
-    "  --out DIR        where final.png, strip.png and host.log go (default: preview-out)\n";
+    "  --out DIR        where final.png, strip.png, room.webp and host.log go (default: preview-out)\n"
+    "  --live           play the scene in real time until Ctrl-C; a page on 127.0.0.1 (its address is\n"
+    "                   printed) shows it live, with each source's settings form and a test gift\n"
+    "  --endless        with --live: random gifts without end instead of the script, which --live\n"
+    "                   otherwise plays over and over\n";
 
 namespace {
 
@@ -39,6 +44,10 @@ std::optional<PreviewOptions> ParseOptions(int argc, char** argv, std::string* e
   for (int i = 1; i < argc; ++i) {
     const std::string_view option = argv[i];
     if (option == "--help" || option == "-h") return std::nullopt;
+    if (option == "--live" || option == "--endless") {
+      (option == "--live" ? options.live : options.endless) = true;
+      continue;
+    }
     if (option == "--configure") {
       options.configure = true;
       while (i + 1 < argc && !std::string_view(argv[i + 1]).starts_with("--"))
@@ -70,6 +79,14 @@ std::optional<PreviewOptions> ParseOptions(int argc, char** argv, std::string* e
       *error = "bad option: " + std::string(option) + " " + std::string(value);
       return std::nullopt;
     }
+  }
+  if (options.endless && !options.live) {
+    *error = "--endless needs --live";
+    return std::nullopt;
+  }
+  if (options.live && options.configure) {
+    *error = "--live configures its sources from its page: no --configure with it";
+    return std::nullopt;
   }
   return options;
 }

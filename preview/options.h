@@ -17,6 +17,9 @@ struct PreviewOptions {
   // --configure: each source's settings form is served to a browser first.
   bool configure = false;
   std::vector<std::string> configure_sources;  // empty: every source
+  // --live: the scene plays in real time, shown on a page for a browser.
+  bool live = false;
+  bool endless = false;  // --endless: random gifts instead of the script
 };
 
 // The options, or nothing (and *error says why) for a bad command line.

@@ -6,6 +6,8 @@ packages=(
   cmake g++ make clang libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libpng-dev pkg-config libfreetype-dev
+  # The preview's live frames (JPEG) and its animated picture of the room (WebP).
+  libjpeg62-turbo-dev libwebp-dev
   # The companion's settings form: its HTTP library, and the browser its test drives.
   libcpp-httplib-dev chromium chromium-driver python3-selenium
   libgdiplus fontconfig fonts-wqy-zenhei fonts-liberation fonts-dejavu-core

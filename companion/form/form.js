@@ -130,6 +130,17 @@ async function cancel() {
   }
 }
 
+// A sample gift in the source's room, thanked by the rules the room has now.
+async function testGift() {
+  try {
+    const response = await fetch(base + 'test-gift', { method: 'POST' });
+    if (!response.ok) throw new Error(`HTTP ${response.status}`);
+    setState(document.body.dataset.state, '示例礼物已送出');
+  } catch (error) {
+    setState(document.body.dataset.state, `测试礼物失败：${error.message}`);
+  }
+}
+
 async function load() {
   try {
     const response = await fetch(base + 'settings', { cache: 'no-store' });
@@ -146,6 +157,7 @@ async function load() {
 form.addEventListener('input', () => { checkTexts(); updateSample(); });
 form.addEventListener('submit', save);
 document.getElementById('cancel').addEventListener('click', cancel);
+document.getElementById('test-gift').addEventListener('click', testGift);
 // Closing the page is a Cancel: the beacon is sent even as the page goes.
 window.addEventListener('pagehide', () => {
   if (!finished) navigator.sendBeacon(base + 'cancel');

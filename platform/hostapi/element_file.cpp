@@ -155,13 +155,13 @@ std::unique_ptr<SettingsElement> LoadSettings(const std::string& path, std::stri
 
 // Written beside the file, then renamed over it: a run that stops half way
 // leaves the old file whole, never a part of the new one.
-bool SaveSettings(const SettingsElement& root, const std::string& path) {
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   std::random_device random;
   const std::string temporary = path + ".new-" + std::to_string(random());
   bool written;
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out << SettingsText(root);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     written = static_cast<bool>(out.flush());
   }
   std::error_code ignored;
@@ -171,6 +171,10 @@ bool SaveSettings(const SettingsElement& root, const std::string& path) {
   }
   std::filesystem::remove(temporary, ignored);
   return false;
+}
+
+bool SaveSettings(const SettingsElement& root, const std::string& path) {
+  return WriteFileAtomically(path, SettingsText(root));
 }
 
 }  // namespace standin

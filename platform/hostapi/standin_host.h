@@ -9,6 +9,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/api.h"
@@ -117,6 +118,8 @@ HOSTAPI_EXPORT bool SaveSettings(const SettingsElement& root, const std::string&
 HOSTAPI_EXPORT std::unique_ptr<SettingsElement> ReadSettingsText(const std::string& text, const std::string& name,
                                                                  std::string* error);
 HOSTAPI_EXPORT std::string SettingsText(const SettingsElement& root);
+// Replaces the file at `path` with `bytes`, whole or not at all.
+HOSTAPI_EXPORT bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // --- graphics ------------------------------------------------------------------
 // A texture that keeps its BGRA pixels in memory, rows top first.

@@ -5,7 +5,8 @@
 
 ACTION is one of
   save        change fontSize, color, outline and thanks_string, check the
-              sample line follows, press Save and wait until it is saved;
+              sample line follows, send a test gift, press Save and wait
+              until it is saved;
   cancel      try to save an invalid size (the page must refuse it without
               asking the server), then press Cancel;
   close       leave the page without an answer (closing counts as Cancel);
@@ -88,6 +89,8 @@ def save(driver):
     check(sample_style(driver, "-webkit-text-stroke-width") != "0px", "the sample shows no outline")
     sample = driver.find_element(By.ID, "sample").text
     check(sample.startswith("多谢小明送的2个火箭"), f"the sample line reads {sample!r}")
+    driver.find_element(By.ID, "test-gift").click()
+    WebDriverWait(driver, TIMEOUT).until(lambda d: d.find_element(By.ID, "status").text == "示例礼物已送出")
     driver.find_element(By.ID, "save").click()
     state = wait_for_state(driver, "saved", "refused", "failed", "invalid")
     check(state == "saved", f"saving ended in {state}: {driver.find_element(By.ID, 'status').text}")

@@ -28,7 +28,7 @@ class FormBrowserTest : public FormHostTest {
   // check held).
   int RunBrowser(const std::string& action, const std::string& url) {
     const fs::path profile = folder / ("profile-" + action);
-    const std::string command = std::string(QUILLORA_PYTHON) + " '" + QUILLORA_FORM_BROWSER + "' " + action +
+    const std::string command = std::string(QUILLORA_PYTHON) + " '" + QUILLORA_BROWSER_SCRIPT + "' " + action +
                                 " '" + url + "' '" + profile.string() + "'";
     return std::system(command.c_str());
   }

@@ -60,6 +60,7 @@ TEST_F(FormServerTest, OnlyTheLoopbackAndTheTokenAreAnswered) {
       EXPECT_EQ(Status(client.Get(path)), 404) << path;
     EXPECT_EQ(Status(client.Post(wrong + "save", Encode(companion::UnchangedForm({})), kUrlencoded)), 404);
     EXPECT_EQ(Status(client.Post(wrong + "cancel")), 404);
+    EXPECT_EQ(Status(client.Post(wrong + "test-gift")), 404);
     // Bound to 127.0.0.1 alone: the rest of the loopback network finds no one.
     httplib::Client elsewhere("127.0.0.2", form.port);
     elsewhere.set_connection_timeout(2);

@@ -143,5 +143,37 @@ TEST(Room, ANewIdleLineShowsAtOnce) {
   EXPECT_EQ(Messages(room.Advance(1)), (Lines{u"1 quiet"}));
 }
 
+TEST(Room, ALoopedScriptPlaysAgainAfterItsPauseAndASampleGiftIsThankedByTheRules) {
+  RoomSettings settings = Quick();
+  settings.delay_show_second = 0;
+  settings.is_no_thanks = 0;
+  settings.gift_limit_mode = 4;  // the sample is worth 1000
+  Room room(5);
+  room.Apply(settings);
+  EXPECT_EQ(Messages(room.Start(0, Script("1 a rocket 1 500\n2 b car 1 1000\n"), FeedMode::kLooped)),
+            (Lines{u"200 playing s.txt: 2 gifts, looped"}));
+  EXPECT_EQ(Messages(room.Advance(7999)), (Lines{u"1 b:1xcar "}));
+  // The second pass starts 6 s after the last gift.
+  EXPECT_EQ(Messages(room.Advance(10000)), (Lines{u"1 b:1xcar "}));
+  // The third pass's line shows from 18 s for its 3 s; the sample waits its turn.
+  EXPECT_EQ(Messages(room.ReceiveSampleGift(20000)), (Lines{u"1 b:1xcar "}));
+  EXPECT_TRUE(room.Advance(20999).empty());
+  EXPECT_EQ(Messages(room.Advance(21000)), (Lines{u"1 测试观众:1x测试礼物 "}));
+}
+
+TEST(GiftFeed, RandomGiftsComeInTimeOrderTheSameOnEveryRun) {
+  GiftFeed first(nullptr, FeedMode::kRandom, 7), second(nullptr, FeedMode::kRandom, 7);
+  int64_t last = 0;
+  for (int i = 0; i < 200; ++i) {
+    ASSERT_TRUE(first.Next() && second.Next());
+    EXPECT_GT(first.Next()->at_ms, last);
+    EXPECT_EQ(first.Next()->sender, second.Next()->sender);
+    EXPECT_GE(first.Next()->count, 1);
+    last = first.Next()->at_ms;
+    first.Pop();
+    second.Pop();
+  }
+}
+
 }  // namespace
 }  // namespace companion
