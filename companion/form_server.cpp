@@ -3,11 +3,13 @@
 #include <httplib.h>
 
 #include <atomic>
+#include <cstdint>
 #include <thread>
 
 #include "companion/form_assets.h"
 #include "companion/form_token.h"
 #include "companion/json_text.h"
+#include "platform/exclusive_port.h"
 
 namespace companion {
 
@@ -42,9 +44,10 @@ FormServer::FormServer(int32_t port, FormHandlers handlers) : impl_(std::make_un
   server.new_task_queue = [] { return new httplib::ThreadPool(kThreads); };
   server.set_keep_alive_max_count(1);
   server.set_payload_max_length(kLargestBody);
-  // No address reuse: httplib's default SO_REUSEPORT would let another
-  // program of the same user listen on the form's port as well.
-  server.set_socket_options([](socket_t) {});
+  // No address reuse: httplib's defaults (SO_REUSEPORT, or SO_REUSEADDR on
+  // Windows) would let another program listen on the form's port as well.
+  server.set_socket_options(
+      [](socket_t listening) { platform::KeepPortExclusive(static_cast<std::uintptr_t>(listening)); });
 
   const std::string base = "/" + NewFormToken() + "/";
   server.Get(base, [](const httplib::Request&, httplib::Response& response) {
