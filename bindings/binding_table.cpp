@@ -10,6 +10,12 @@ namespace {
 
 BindingTable* table = nullptr;
 
+// A record without a number names no source: it gave its number up when it
+// was marked (MarkBindingDeleted).
+bool NamedBy(const SourceBinding& record, const char16_t* inner_id) {
+  return record.innerId.Length() != 0 && record.innerId == inner_id;
+}
+
 }  // namespace
 
 BindingTable& Bindings() { return *table; }
@@ -48,7 +54,7 @@ bool BindingTable::Append(SourceBinding record) {
 
 SourceBinding* FindBindingByInnerId(const char16_t* inner_id) {
   for (unsigned i = 0; i < Bindings().Count(); ++i)
-    if (Bindings()[i].innerId == inner_id) return &Bindings()[i];
+    if (NamedBy(Bindings()[i], inner_id)) return &Bindings()[i];
   return nullptr;
 }
 
@@ -61,11 +67,15 @@ SourceBinding* FindBindingByWindow(win::HWND window) {
 void MarkBindingDeleted(const char16_t* inner_id) {
   for (unsigned i = 0; i < Bindings().Count(); ++i) {
     SourceBinding& record = Bindings()[i];
-    if (record.innerId == inner_id) {
-      record.innerId << u".delete";
-      // The element goes with the source: later messages for this window
-      // must not write into freed memory.
-      record.element = nullptr;
-    }
+    if (!NamedBy(record, inner_id)) continue;
+    const unsigned length = record.innerId.Length();
+    record.innerId << u".delete";
+    // Without memory for the suffix the record gives up its number, which
+    // needs none: else the next source with that number would be bound to
+    // this dead record.
+    if (record.innerId.Length() == length) record.innerId = String();
+    // The element goes with the source: later messages for this window
+    // must not write into freed memory.
+    record.element = nullptr;
   }
 }

@@ -34,11 +34,13 @@ BindingTable& Bindings();
 void CreateBindingTable();
 void DestroyBindingTable();
 
-// The first record whose innerId equals `inner_id`, or null.
+// The first record whose innerId equals `inner_id`, or null; an empty
+// innerId names no record.
 SourceBinding* FindBindingByInnerId(const char16_t* inner_id);
 // The first record whose window is `window`, marked or not, or null.
 SourceBinding* FindBindingByWindow(win::HWND window);
 // Appends ".delete" to the innerId of every record equal to `inner_id` and
-// lets go of their element, which the host frees with the source. Lets go of
-// the element even when there is no memory for the longer innerId.
+// lets go of their element, which the host frees with the source. Without
+// memory for the longer innerId the record's innerId becomes empty, which no
+// lookup finds, and the element is let go all the same.
 void MarkBindingDeleted(const char16_t* inner_id);

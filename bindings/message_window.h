@@ -12,15 +12,18 @@ inline constexpr char16_t kMessageWindowClass[] = u"QuilloraThanks Message-Only-
 win::HWND CreateMessageWindow();
 
 struct BindResult {
-  win::HWND window;
-  bool created;
+  win::HWND window;  // null when the window could not be made
+  bool created;      // a new record was stored, with a null window or not
+  // False only when the table could not grow: no record names the source.
+  bool Bound() const { return window || created; }
 };
 
 // The window of the binding named by the element's "innerId", or a new
 // window and binding whose number is written into "innerId". The companion
-// hears of a new window before the element or the table change. When the
-// table cannot grow, the new window is destroyed and the result is
-// {null, false} with the element unchanged.
+// hears of a new window before the element or the table change. A window
+// that could not be made still leaves a record, with a null window and
+// innerId "0". When the table cannot grow, the new window is destroyed and
+// the result is {null, false} with the element unchanged.
 BindResult BindOrCreate(XElement* element);
 
 // Called by the window procedure when one of the module's windows is gone.

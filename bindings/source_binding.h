@@ -13,7 +13,7 @@ struct SourceBinding {
   // The message window; null only when its creation failed.
   win::HWND window = nullptr;
   // The window number as decimal text; ".delete" is appended when the source
-  // is destroyed.
+  // is destroyed (or, without memory for that, the text is dropped).
   String innerId;
   // The source's settings element, not owned; null once the source is gone.
   XElement* element = nullptr;

@@ -3,6 +3,7 @@
 #include "companion/message_pump.h"
 #include "companion/settings_line.h"
 #include "companion/text_utf.h"
+#include "platform/system.h"
 
 namespace companion {
 
@@ -17,6 +18,12 @@ bool StartsWith(std::u16string_view text, std::u16string_view prefix, std::u16st
 }  // namespace
 
 Companion::~Companion() {
+  // A host that exits without "quit": on Windows the worker has been ended
+  // already, in whatever state, and waiting for it would never end.
+  if (platform::ProcessIsExiting()) {
+    if (worker_.joinable()) worker_.detach();
+    return;
+  }
   Lock lock(mutex_);
   StopWorker(lock);
 }
@@ -105,6 +112,8 @@ int32_t Companion::ShowForm(Lock& lock, int32_t window) {
 
 void Companion::Quit(Lock& lock) {
   StopWorker(lock);
+  // The host still holds the module: this only gives back the worker's hold.
+  platform::CloseModule(std::exchange(module_hold_, nullptr));
   rooms_.clear();
   ascii_requested_ = false;
   ansi_ = false;

@@ -147,6 +147,10 @@ class Companion {
   bool sending_ = false;
   std::set<std::filesystem::path> failed_records_;
   std::thread worker_;
+  // This module, held loaded from the worker's start to "quit": a host that
+  // unloads it without "quit" leaves it loaded rather than wait for a worker
+  // that cannot end while the system unloads it.
+  void* module_hold_ = nullptr;
   bool worker_running_ = false;
   bool quitting_ = false;
 };

@@ -7,11 +7,13 @@
 #include "companion/message_pump.h"
 #include "companion/record_file.h"
 #include "companion/window_messages.h"
+#include "platform/system.h"
 
 namespace companion {
 
 void Companion::EnsureWorker() {
   if (worker_running_ || quitting_) return;
+  if (!module_hold_) module_hold_ = platform::HoldModuleContaining(reinterpret_cast<const void*>(&PumpUntil));
   worker_running_ = true;
   worker_ = std::thread(&Companion::Run, this);
 }

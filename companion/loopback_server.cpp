@@ -1,6 +1,9 @@
 #include "companion/loopback_server.h"
 
+#include <cstdint>
+
 #include "companion/form_token.h"
+#include "platform/exclusive_port.h"
 
 namespace companion {
 
@@ -18,9 +21,10 @@ void Answer(httplib::Response& response, int status, const std::string& body, co
 
 LoopbackServer::LoopbackServer(int32_t port, std::size_t threads, const Routes& routes, std::function<void()> lost) {
   server_.new_task_queue = [threads] { return new httplib::ThreadPool(threads); };
-  // No address reuse: httplib's default SO_REUSEPORT would let another
-  // program of the same user listen on the port as well.
-  server_.set_socket_options([](socket_t) {});
+  // No address reuse: httplib's defaults (SO_REUSEPORT, or SO_REUSEADDR on
+  // Windows) would let another program listen on the port as well.
+  server_.set_socket_options(
+      [](socket_t listening) { platform::KeepPortExclusive(static_cast<std::uintptr_t>(listening)); });
   const std::string base = "/" + NewFormToken() + "/";
   routes(server_, base);
 

@@ -16,6 +16,9 @@ void CloseModule(void* module);
 // The instance handle (load address) of the loaded module holding `address`,
 // or null when no module holds it.
 void* ModuleContaining(const void* address);
+// Opens the loaded module holding `address` once more, so that it stays
+// loaded until CloseModule of the result; null when no module holds it.
+void* HoldModuleContaining(const void* address);
 
 // Sets an environment variable of this process (for the runtime's own
 // settings, which it reads when it starts).
@@ -24,5 +27,10 @@ void SetEnvironmentValue(const char* name, const char* value);
 // The instance handle of the module this code is linked into, as its load
 // notification reported it.
 void* ThisModuleInstance();
+
+// True while the process is ending and its other threads may already have
+// been ended without finishing (Windows ends them before the modules'
+// static destructors run; Linux leaves them running until the end).
+bool ProcessIsExiting();
 
 }  // namespace platform

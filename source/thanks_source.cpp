@@ -108,9 +108,10 @@ Vect2 QuilloraThanksImage::QuerySize() const { return baseSize; }
 void QuilloraThanksImage::ActivateInScene() {
   if (!RuntimeHost) return;
   const BindResult binding = BindOrCreate(element);
-  // Without a window the companion has nothing to talk to; the next
-  // activation tries again.
-  if (binding.window) {
+  // A record without a window is window 0 to the companion. Only a table
+  // that could not grow leaves the source unnamed: then nothing is sent and
+  // the next activation tries again.
+  if (binding.Bound()) {
     if (binding.created) BuildAndSendSettings(element, binding.window);
     SendCommand(WindowCommand(kStartCommand, binding.window));
   }

@@ -15,18 +15,9 @@
 
 namespace {
 
+using testing_support::FillTheTable;
 using testing_support::Find;
 using testing_support::PluginTest;
-
-// Appends records until the next append needs new storage.
-void FillTheTable() {
-  std::lock_guard<std::mutex> lock(SharedStateMutex());
-  while (Bindings().Count() < Bindings().Capacity()) {
-    SourceBinding filler;
-    filler.innerId = u"filler";
-    ASSERT_TRUE(Bindings().Append(std::move(filler)));
-  }
-}
 
 using BindingFaultsTest = PluginTest;
 
@@ -120,6 +111,23 @@ TEST_F(BindingFaultsTest, NoAllocationOfBindOrCreateLeavesAnInnerIdWithoutItsBin
       EXPECT_EQ(result.window, nullptr) << "allocation " << nth;
     }
   }
+}
+
+TEST_F(BindingFaultsTest, MarkWithoutMemoryForItsSuffixStillHidesTheBinding) {
+  auto& element = NewElement();
+  const win::HWND window = BindOrCreate(&element).window;
+  ASSERT_TRUE(window);
+  const std::u16string number = element.GetString(u"innerId");
+  {
+    standin::ScopedAllocationFault fault;
+    std::lock_guard<std::mutex> lock(SharedStateMutex());
+    MarkBindingDeleted(number.c_str());
+  }
+  EXPECT_FALSE(Find(number));
+  EXPECT_FALSE(Find(u"")) << "a source that never bound found the dead record";
+  const BindResult next = BindOrCreate(&element);
+  EXPECT_TRUE(next.created);
+  EXPECT_NE(next.window, window);
 }
 
 TEST_F(BindingFaultsTest, TextWithoutMemoryForItsDecodingIsStoredEmpty) {

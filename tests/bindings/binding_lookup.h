@@ -2,6 +2,8 @@
 
 // Reading the binding table as the tests of BindOrCreate do.
 
+#include <gtest/gtest.h>
+
 #include <mutex>
 #include <string>
 
@@ -22,6 +24,16 @@ inline std::u16string Number(win::HWND window) {
 inline const SourceBinding* Find(const std::u16string& inner_id) {
   std::lock_guard<std::mutex> lock(SharedStateMutex());
   return FindBindingByInnerId(inner_id.c_str());
+}
+
+// Appends records until the next append needs new storage.
+inline void FillTheTable() {
+  std::lock_guard<std::mutex> lock(SharedStateMutex());
+  while (Bindings().Count() < Bindings().Capacity()) {
+    SourceBinding filler;
+    filler.innerId = u"filler";
+    ASSERT_TRUE(Bindings().Append(std::move(filler)));
+  }
 }
 
 }  // namespace testing_support

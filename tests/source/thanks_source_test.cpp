@@ -7,8 +7,10 @@
 #include "bindings/window_proc.h"
 #include "bridge/commands.h"
 #include "bridge/shared_state_mutex.h"
+#include "platform/faults.h"
 #include "source/display_text.h"
 #include "source/thanks_source.h"
+#include "tests/bindings/binding_lookup.h"
 #include "tests/support/plugin_fixture.h"
 
 namespace {
@@ -97,6 +99,48 @@ TEST_F(ThanksSourceTest, ActivatingANewSourceBindsSendsSettingsThenStarts) {
   source->DeactivateInScene();
   ASSERT_EQ(runtime.commands.size(), 1u);
   EXPECT_EQ(runtime.commands[0], u"stop:" + number);
+}
+
+TEST_F(ThanksSourceTest, ActivationWithoutAWindowStartsWindowZero) {
+  struct Failure {
+    platform::FaultPoint point;
+    std::vector<std::u16string> handshake;
+  };
+  for (const Failure& failure : {Failure{platform::FaultPoint::WindowCreation, {u"setPlatform:6", u"init:0"}},
+                                 Failure{platform::FaultPoint::ModuleHandle, {}}}) {
+    auto& element = NewElement();
+    QuilloraThanksImage* source = Create(element);
+    runtime.commands.clear();
+    {
+      platform::ScopedFault fault(failure.point);
+      source->ActivateInScene();
+    }
+    const std::size_t n = failure.handshake.size();
+    ASSERT_EQ(runtime.commands.size(), n + 2);
+    for (std::size_t i = 0; i < n; ++i) EXPECT_EQ(runtime.commands[i], failure.handshake[i]);
+    EXPECT_TRUE(runtime.commands[n].starts_with(u"Set:0{|}"));
+    EXPECT_EQ(runtime.commands[n + 1], u"start:0");
+    EXPECT_EQ(Number(element), u"0");
+  }
+
+  // A table that cannot grow stores no record, so after the handshake of the
+  // window it then destroys nothing names the source and nothing is sent.
+  testing_support::FillTheTable();
+  const std::size_t start = standin::AllocationCount();
+  BindOrCreate(&NewElement());
+  const std::size_t growth = standin::AllocationCount() - start;
+  testing_support::FillTheTable();
+  auto& element = NewElement();
+  QuilloraThanksImage* source = Create(element);
+  runtime.commands.clear();
+  {
+    standin::ScopedAllocationFault fault(growth);
+    source->ActivateInScene();
+  }
+  ASSERT_EQ(runtime.commands.size(), 2u);
+  EXPECT_EQ(runtime.commands[0], u"setPlatform:6");
+  EXPECT_TRUE(runtime.commands[1].starts_with(u"init:"));
+  EXPECT_FALSE(element.Has(u"innerId"));
 }
 
 TEST_F(ThanksSourceTest, WithoutRuntimeOrBindingNothingIsSent) {

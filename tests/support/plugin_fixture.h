@@ -9,6 +9,7 @@
 #include <string>
 
 #include "bridge/runtime.h"
+#include "bridge/using_ascii.h"
 #include "platform/hostapi/standin_host.h"
 #include "platform/win32.h"
 #include "tests/support/fake_runtime.h"
@@ -20,6 +21,8 @@ class PluginTest : public ::testing::Test {
   void SetUp() override {
     standin::ClearMessagesAndLog();
     RuntimeHost = &runtime;
+    // Texts decode as UTF-16 until a test switches, as after the module loads.
+    UsingAscii = 0;
   }
   void TearDown() override { RuntimeHost = nullptr; }
 

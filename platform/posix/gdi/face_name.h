@@ -4,9 +4,10 @@
 
 namespace gdi {
 
-// The 8-bit form of a LOGFONTW face name for LOGFONTA, as libgdiplus reads
-// it: UTF-8, cut before the character that would not fit in 31 bytes and
-// 0-terminated. Unpaired surrogates become U+FFFD.
+// The 8-bit form of a LOGFONTW face name for LOGFONTA, as Windows writes it:
+// in the ANSI code page, a character it lacks as '?', as many whole
+// characters as fit in 32 bytes, and then byte 31 set to 0 (which can leave
+// half a double-byte character before it).
 void NarrowFaceName(const win::WCHAR (&wide)[32], char (&narrow)[32]);
 
 }  // namespace gdi

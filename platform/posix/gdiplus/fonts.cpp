@@ -5,6 +5,8 @@
 // a positive height the font libgdiplus makes is remade at the em size that
 // its face's metrics give for that cell height.
 
+#include <cstring>
+
 #include "platform/posix/gdiplus/objects.h"
 #include "platform/posix/gdiplus/guarded_call.h"
 #include "platform/gdiplus_faults.h"
@@ -45,12 +47,36 @@ Status CreateSizedByCell(GpStatus (*create)(win::HDC, const LogFont*, GpFont**),
   return Ok;
 }
 
+// Windows' GDI+ reads a LOGFONTA's face in the ANSI code page, where
+// libgdiplus would read UTF-8: the face goes on as UTF-16.
+win::LOGFONTW Widened(const win::LOGFONTA& narrow) {
+  win::LOGFONTW wide{};
+  wide.lfHeight = narrow.lfHeight;
+  wide.lfWidth = narrow.lfWidth;
+  wide.lfEscapement = narrow.lfEscapement;
+  wide.lfOrientation = narrow.lfOrientation;
+  wide.lfWeight = narrow.lfWeight;
+  wide.lfItalic = narrow.lfItalic;
+  wide.lfUnderline = narrow.lfUnderline;
+  wide.lfStrikeOut = narrow.lfStrikeOut;
+  wide.lfCharSet = narrow.lfCharSet;
+  wide.lfOutPrecision = narrow.lfOutPrecision;
+  wide.lfClipPrecision = narrow.lfClipPrecision;
+  wide.lfQuality = narrow.lfQuality;
+  wide.lfPitchAndFamily = narrow.lfPitchAndFamily;
+  const int bytes = static_cast<int>(strnlen(narrow.lfFaceName, sizeof narrow.lfFaceName));
+  if (bytes > 0) win::MultiByteToWideChar(win::CP_ACP, 0, narrow.lfFaceName, bytes, wide.lfFaceName, 31);
+  return wide;
+}
+
 }  // namespace
 
 Status CreateFontFromLogfontA(win::HDC dc, const win::LOGFONTA* logfont, Font** font) {
   platform::GdiplusGuard guard;
   if (const Status fault = InjectedStatus(Operation::CreateFontFromLogfontA, font)) return fault;
-  return CreateSizedByCell(GdipCreateFontFromLogfontA, dc, logfont, font);
+  if (!logfont) return InvalidParameter;
+  const win::LOGFONTW wide = Widened(*logfont);
+  return CreateSizedByCell(GdipCreateFontFromLogfontW, dc, &wide, font);
 }
 
 Status CreateFontFromLogfontW(win::HDC dc, const win::LOGFONTW* logfont, Font** font) {

@@ -6,3 +6,6 @@ if(NOT TARGET quillora_http)
   add_library(quillora_http INTERFACE)
   target_link_libraries(quillora_http INTERFACE PkgConfig::CPP_HTTPLIB)
 endif()
+
+# platform/exclusive_port.h, compiled into the server that uses it.
+set(QUILLORA_EXCLUSIVE_PORT_SOURCES ${CMAKE_CURRENT_LIST_DIR}/exclusive_port.cpp)

@@ -45,6 +45,15 @@ void* ModuleContaining(const void* address) {
   return info.dli_fbase;
 }
 
+void* HoldModuleContaining(const void* address) {
+  Dl_info info{};
+  if (!address || dladdr(address, &info) == 0 || !info.dli_fname) return nullptr;
+  return dlopen(info.dli_fname, RTLD_LAZY | RTLD_NOLOAD);
+}
+
 void* ThisModuleInstance() { return ModuleContaining(reinterpret_cast<const void*>(&ThisModuleInstance)); }
+
+// exit() runs the static destructors with every other thread still running.
+bool ProcessIsExiting() { return false; }
 
 }  // namespace platform

@@ -58,6 +58,21 @@ void* ModuleContaining(const void* address) {
   return module;
 }
 
+void* HoldModuleContaining(const void* address) {
+  HMODULE module = nullptr;
+  if (!address || !::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, static_cast<LPCWSTR>(address), &module))
+    return nullptr;
+  return module;
+}
+
 void SetEnvironmentValue(const char* name, const char* value) { _putenv_s(name, value); }
+
+// ntdll's own answer, true from the moment ExitProcess has ended the other
+// threads, while the modules' static destructors run.
+bool ProcessIsExiting() {
+  using Query = BOOLEAN(WINAPI*)();
+  static const auto query = reinterpret_cast<Query>(FindExport(::GetModuleHandleA("ntdll.dll"), "RtlDllShutdownInProgress"));
+  return query && query();
+}
 
 }  // namespace platform

@@ -60,20 +60,22 @@ TEST(MultiByteToWideChar, NeverWritesPastTheBuffer) {
   EXPECT_EQ(std::u16string_view(buffer.data(), 4), u"####");
 }
 
-TEST(MultiByteToWideChar, RejectsTextThatIsNotInTheCodePage) {
+// Without the flag such text is replaced: tests/platform/ansi_code_page_test.cpp.
+TEST(MultiByteToWideChar, RejectsTextThatIsNotInTheCodePageWhenAsked) {
   for (const std::string_view invalid : {std::string_view("\xFF"), std::string_view("\xC0\xAF"),  // overlong
                                          std::string_view("\xED\xA0\x80"),                        // a surrogate
                                          std::string_view("h\xC3")}) {                            // cut short
     std::array<WCHAR, 8> buffer{};
-    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, invalid.data(), static_cast<int>(invalid.size()), buffer.data(), 8),
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, standin::MB_ERR_INVALID_CHARS, invalid.data(),
+                                  static_cast<int>(invalid.size()), buffer.data(), 8),
               0);
     EXPECT_EQ(GetLastError(), standin::ERROR_NO_UNICODE_TRANSLATION);
   }
   // A byte count that cuts a character in two makes invalid text too.
-  EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "\xC3\xA9", 1, nullptr, 0), 0);
+  EXPECT_EQ(MultiByteToWideChar(CP_GBK, standin::MB_ERR_INVALID_CHARS, "\xC4\xE3\xBA", 3, nullptr, 0), 0);
   EXPECT_EQ(GetLastError(), standin::ERROR_NO_UNICODE_TRANSLATION);
-  EXPECT_EQ(MultiByteToWideChar(CP_GBK, 0, "\xC4\xE3\xBA", 3, nullptr, 0), 0);
-  EXPECT_EQ(GetLastError(), standin::ERROR_NO_UNICODE_TRANSLATION);
+  // Bytes Windows' tables define are not invalid.
+  EXPECT_EQ(MultiByteToWideChar(CP_WESTERN, standin::MB_ERR_INVALID_CHARS, "\x81", 1, nullptr, 0), 1);
 }
 
 TEST(MultiByteToWideChar, ConvertsTheWindowsCodePages) {
