@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ make clang libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  libpng-dev pkg-config libfreetype-dev
+  libpng-dev pkg-config libagg-dev
   # The companion's settings form: its HTTP library, and the browser its test drives.
   libcpp-httplib-dev chromium chromium-driver python3-selenium
   libgdiplus fontconfig fonts-wqy-zenhei fonts-liberation fonts-dejavu-core

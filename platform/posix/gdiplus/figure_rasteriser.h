@@ -1,0 +1,18 @@
+#pragma once
+
+// Coverage of figures drawn into a tile, by a library's anti-aliasing
+// rasteriser. Pixel centres are at whole coordinates, as in GDI+.
+
+#include "platform/posix/gdiplus/coverage_mask.h"
+#include "platform/posix/gdiplus/path_figures.h"
+
+namespace gdiplus {
+
+// The inside of the figures, by the even-odd or the nonzero winding rule.
+Status RasteriseFill(const PathFigures& figures, bool even_odd, CoverageMask* tile);
+
+// A pen of `width` centred on the figures, the union of each figure's
+// stroke; closed figures joined all round, open ones with flat ends.
+Status RasteriseStroke(const PathFigures& figures, float width, int line_join, CoverageMask* tile);
+
+}  // namespace gdiplus
