@@ -47,6 +47,9 @@ TEST(FigureGroupsTest, AHoleAfterADisjointFigureStaysAHole) {
   AddSquare(&figures, 2, 2, 20);    // outline
   AddSquare(&figures, 30, 2, 10);   // apart from it
   AddSquare(&figures, 7, 7, 10);    // the outline's hole
+  // A lone start point, as some glyphs' paths hold: nothing to draw.
+  figures.points.push_back({44, 20});
+  figures.types.push_back(kStart);
   Pixels filled(48, 26), stroked(48, 26);
   gdiplus::CoverageMask fill = WholeMask(filled), stroke = WholeMask(stroked);
   ASSERT_EQ(gdiplus::FillFigures(figures, true, &fill), Ok);
@@ -58,6 +61,7 @@ TEST(FigureGroupsTest, AHoleAfterADisjointFigureStaysAHole) {
   EXPECT_EQ(filled.At(35, 7), 0xFFFFFFFFu);
   EXPECT_EQ(stroked.At(12, 12), 0u) << "the hole's stroke is its edge only";
   EXPECT_EQ(stroked.At(7, 12), 0xFFFFFFFFu);
+  EXPECT_EQ(stroked.At(44, 20), 0u);
 }
 
 // A 48 px font with Latin letters and ideographs.
