@@ -21,7 +21,9 @@ constexpr double kMiterLimit = 10;
 // own shapes than AGG's default half.
 constexpr double kCurveScale = 2;
 
-using Rasteriser = agg::rasterizer_scanline_aa_nogamma<>;
+// Clipping in floating point: far-off points stay within AGG's fixed point.
+using ClippingRasteriser = agg::rasterizer_scanline_aa_nogamma<agg::rasterizer_sl_clip_dbl>;
+using TileRasteriser = agg::rasterizer_scanline_aa_nogamma<agg::rasterizer_sl_no_clip>;
 using Curves = agg::conv_curve<agg::path_storage>;
 
 // GDI+ pixel (x, y) covers x - 0.5 to x + 0.5, AGG's x to x + 1.
@@ -46,11 +48,13 @@ void AddFigure(const PathFigures& figures, std::size_t first, std::size_t end, a
   if (figures.types[end - 1] & kPathCloseFigure) path->close_polygon();
 }
 
+template <typename Rasteriser>
 void ClipTo(const CoverageMask& mask, Rasteriser* rasteriser) {
   rasteriser->clip_box(mask.Left(), mask.Top(), mask.Left() + mask.Width(), mask.Top() + mask.Height());
 }
 
 // Raises the mask to what the rasteriser holds.
+template <typename Rasteriser>
 void Sweep(Rasteriser& rasteriser, CoverageMask* mask) {
   if (!rasteriser.rewind_scanlines()) return;
   agg::scanline_p8 scanline;
@@ -82,9 +86,8 @@ agg::line_join_e ToAggJoin(int line_join) {
   }
 }
 
-}  // namespace
-
-Status RasteriseFill(const PathFigures& figures, bool even_odd, CoverageMask* tile) {
+template <typename Rasteriser>
+Status Fill(const PathFigures& figures, bool even_odd, CoverageMask* mask) {
   agg::path_storage path;
   const Status status =
       ForEachFigure(figures, [&](std::size_t first, std::size_t end) { AddFigure(figures, first, end, &path); });
@@ -92,14 +95,15 @@ Status RasteriseFill(const PathFigures& figures, bool even_odd, CoverageMask* ti
   Curves curves(path);
   curves.approximation_scale(kCurveScale);
   Rasteriser rasteriser;
-  ClipTo(*tile, &rasteriser);
+  ClipTo(*mask, &rasteriser);
   rasteriser.filling_rule(even_odd ? agg::fill_even_odd : agg::fill_non_zero);
   rasteriser.add_path(curves);
-  Sweep(rasteriser, tile);
+  Sweep(rasteriser, mask);
   return Ok;
 }
 
-Status RasteriseStroke(const PathFigures& figures, float width, int line_join, CoverageMask* tile) {
+template <typename Rasteriser>
+Status Stroke(const PathFigures& figures, float width, int line_join, CoverageMask* mask) {
   agg::path_storage path;
   Curves curves(path);
   curves.approximation_scale(kCurveScale);
@@ -110,7 +114,7 @@ Status RasteriseStroke(const PathFigures& figures, float width, int line_join, C
   stroke.miter_limit(kMiterLimit);
   stroke.approximation_scale(kCurveScale);
   Rasteriser rasteriser;
-  ClipTo(*tile, &rasteriser);
+  ClipTo(*mask, &rasteriser);
   // A stroke is the union of its figures' strokes: where a glyph's outline
   // and its hole run close, their strokes wind in opposite senses.
   return ForEachFigure(figures, [&](std::size_t first, std::size_t end) {
@@ -118,8 +122,19 @@ Status RasteriseStroke(const PathFigures& figures, float width, int line_join, C
     AddFigure(figures, first, end, &path);
     rasteriser.reset();
     rasteriser.add_path(stroke);
-    Sweep(rasteriser, tile);
+    Sweep(rasteriser, mask);
   });
+}
+
+}  // namespace
+
+Status RasteriseFill(const PathFigures& figures, bool even_odd, bool clip, CoverageMask* mask) {
+  return clip ? Fill<ClippingRasteriser>(figures, even_odd, mask) : Fill<TileRasteriser>(figures, even_odd, mask);
+}
+
+Status RasteriseStroke(const PathFigures& figures, float width, int line_join, bool clip, CoverageMask* mask) {
+  return clip ? Stroke<ClippingRasteriser>(figures, width, line_join, mask)
+              : Stroke<TileRasteriser>(figures, width, line_join, mask);
 }
 
 }  // namespace gdiplus

@@ -60,8 +60,8 @@ Status GroupTile(const PathFigures& figures, const FigureGroup& group, const Ras
   const std::string key = KeyOf(local, how);
   if ((placed->tile = cache.Find(key))) return Ok;
   auto tile = std::make_shared<CoverageMask>(static_cast<int>(width), static_cast<int>(height));
-  const Status status = how.stroke ? RasteriseStroke(local, how.width, how.line_join, tile.get())
-                                   : RasteriseFill(local, how.even_odd, tile.get());
+  const Status status = how.stroke ? RasteriseStroke(local, how.width, how.line_join, false, tile.get())
+                                   : RasteriseFill(local, how.even_odd, false, tile.get());
   if (status != Ok) return status;
   placed->tile = tile;
   cache.Keep(key, std::move(tile));

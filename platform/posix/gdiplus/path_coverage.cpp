@@ -43,8 +43,8 @@ Status Paint(const PathFigures& figures, const Rasterisation& how, CoverageMask*
       continue;
     }
     const PathFigures part = FiguresOf(figures, group);
-    const Status status = how.stroke ? RasteriseStroke(part, how.width, how.line_join, mask)
-                                     : RasteriseFill(part, how.even_odd, mask);
+    const Status status = how.stroke ? RasteriseStroke(part, how.width, how.line_join, true, mask)
+                                     : RasteriseFill(part, how.even_odd, true, mask);
     if (status != Ok) return status;
   }
   return Ok;
