@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ make clang libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  libpng-dev pkg-config libfreetype-dev
+  libpng-dev pkg-config libagg-dev
   # The preview's live frames (JPEG) and its animated picture of the room (WebP).
   libjpeg62-turbo-dev libwebp-dev
   # The companion's settings form: its HTTP library, and the browser its test drives.

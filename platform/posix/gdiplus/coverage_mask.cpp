@@ -30,12 +30,30 @@ CoverageMask::CoverageMask(const Bitmap& bitmap, const GpPointF* points, int cou
   if (!Empty()) coverage_.assign(static_cast<std::size_t>(width_) * height_, 0);
 }
 
+CoverageMask::CoverageMask(int width, int height) : width_(width), height_(height) {
+  if (!Empty()) coverage_.assign(static_cast<std::size_t>(width_) * height_, 0);
+}
+
 void CoverageMask::Raise(int x, int y, int length, uint8_t coverage) {
   y -= top_;
   if (y < 0 || y >= height_) return;
   const int begin = std::max(x - left_, 0), end = std::min(x - left_ + length, width_);
   uint8_t* row = &coverage_[static_cast<std::size_t>(y) * width_];
   for (int i = begin; i < end; ++i) row[i] = std::max(row[i], coverage);
+}
+
+void CoverageMask::Raise(int x, int y, int length, const uint8_t* coverage) {
+  y -= top_;
+  if (y < 0 || y >= height_) return;
+  const int begin = std::max(x - left_, 0), end = std::min(x - left_ + length, width_);
+  uint8_t* row = &coverage_[static_cast<std::size_t>(y) * width_];
+  const int offset = x - left_;
+  for (int i = begin; i < end; ++i) row[i] = std::max(row[i], coverage[i - offset]);
+}
+
+void CoverageMask::Raise(const CoverageMask& tile, int x, int y) {
+  for (int row = 0; row < tile.height_; ++row)
+    Raise(x, y + row, tile.width_, &tile.coverage_[static_cast<std::size_t>(row) * tile.width_]);
 }
 
 void CoverageMask::Paint(const Bitmap& bitmap, ARGB color, bool antialiased) const {

@@ -1,7 +1,7 @@
 // Drawing on a bitmap over caller memory, every operation as coverage times
 // a solid colour composited in straight alpha (straight_alpha.h): clearing
 // writes the memory directly, text takes its coverage from libgdiplus
-// (text_scratch.h), rectangles and paths from FreeType (path_coverage.h).
+// (text_scratch.h), rectangles and paths from path_coverage.h.
 // A DC's graphics measures only.
 
 #include <algorithm>
@@ -19,8 +19,6 @@ namespace {
 
 // GDI+ draws pens thinner than a pixel one pixel wide.
 constexpr float kThinnestPen = 1.0f;
-// How far past its path a mitred join may reach, in pen widths.
-constexpr float kMiterReach = 5.0f;
 
 bool IsInvisible(ARGB color) { return (color >> 24) == 0; }
 
@@ -75,9 +73,8 @@ Status FillRectangle(Graphics* graphics, SolidBrush* brush, float x, float y, fl
   if (!graphics || !brush) return InvalidParameter;
   if (!graphics->target) return NotImplemented;
   if (IsInvisible(brush->color) || width <= 0 || height <= 0) return Ok;
-  constexpr uint8_t kStart = 0, kLine = 1, kClose = 0x80;
   const PathFigures rectangle{{{x, y}, {x + width, y}, {x + width, y + height}, {x, y + height}},
-                              {kStart, kLine, kLine, kLine | kClose}};
+                              {kPathTypeStart, kPathTypeLine, kPathTypeLine, kPathTypeLine | kPathCloseFigure}};
   return PaintFigures(graphics, rectangle, 0, brush->color, [](const PathFigures& drawn, CoverageMask* mask) {
     return FillFigures(drawn, false, mask);
   });
@@ -142,8 +139,7 @@ Status DrawPath(Graphics* graphics, Pen* pen, Path* path) {
   PathFigures figures;
   if (const Status status = ReadPath(Native(path), &figures)) return status;
   const float width = std::max(pen->width, kThinnestPen);
-  const float reach = width * (pen->line_join == LineJoinRound || pen->line_join == LineJoinBevel ? 0.5f : kMiterReach);
-  return PaintFigures(graphics, figures, reach, pen->color, [&](const PathFigures& drawn, CoverageMask* mask) {
+  return PaintFigures(graphics, figures, PenReach(width, pen->line_join), pen->color, [&](const PathFigures& drawn, CoverageMask* mask) {
     return StrokeFigures(drawn, width, pen->line_join, mask);
   });
 }

@@ -1,25 +1,20 @@
 #pragma once
 
-// Fills and strokes of GDI+ paths, rasterised by FreeType into a coverage
-// mask: the path's figures become FreeType outlines (Béziers stay cubic
-// curves), FT_Stroker makes the pen's outline, and FreeType's anti-aliasing
-// rasteriser reports the coverage. Pixel centres are at whole coordinates,
-// as in GDI+.
-
-#include <cstdint>
-#include <vector>
+// Fills and strokes of GDI+ paths as coverage masks. The path's figures go
+// in groups whose bounds meet (figure_groups.h), each rasterised on a tile of
+// its own and kept for the next drawing of the same figures
+// (figure_tile.h); the mask takes the largest coverage of the tiles.
 
 #include "platform/posix/gdiplus/coverage_mask.h"
+#include "platform/posix/gdiplus/path_figures.h"
 
 namespace gdiplus {
 
-struct PathFigures {
-  std::vector<GpPointF> points;
-  std::vector<uint8_t> types;  // GDI+ point types: start, line, Bézier; 0x80 closes a figure
-};
-
 // The figures of a libgdiplus path.
 Status ReadPath(GpPath* path, PathFigures* figures);
+
+// How far past its path a pen of `width` with `line_join` may reach.
+float PenReach(float width, int line_join);
 
 // The inside of the figures, by the even-odd or the nonzero winding rule.
 Status FillFigures(const PathFigures& figures, bool even_odd, CoverageMask* mask);
