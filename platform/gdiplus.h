@@ -6,7 +6,7 @@
 //
 // The build picks the implementation: on Windows each function passes
 // straight through to the system's gdiplus.dll; elsewhere the functions call
-// libgdiplus and FreeType and add what libgdiplus lacks (platform/posix/
+// libgdiplus and Anti-Grain Geometry and add what libgdiplus lacks (platform/posix/
 // gdiplus; docs/architecture.md, "GDI+ on Linux").
 //
 // Common contract, unless a function says otherwise:

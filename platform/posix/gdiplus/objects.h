@@ -3,7 +3,7 @@
 // What the objects of platform/gdiplus.h are on Linux. Fonts, families,
 // string formats and paths are libgdiplus's own; bitmaps, graphics, brushes
 // and pens are this library's, so that drawing on caller memory stays in
-// straight alpha (straight_alpha.h) and paths are drawn by FreeType.
+// straight alpha (straight_alpha.h) and paths are drawn by Anti-Grain Geometry.
 
 #include <cstdint>
 #include <memory>

@@ -1,9 +1,9 @@
 #pragma once
 
 // Quadratic curves inside cubic ones. Paths keep only cubic Béziers, so a
-// TrueType glyph's quadratic curves arrive raised to cubic; FreeType strokes
-// and rasterises a quadratic curve in fewer, smaller pieces, so they go back
-// to FreeType as quadratics.
+// TrueType glyph's quadratic curves arrive raised to cubic; a quadratic curve
+// flattens into fewer, smaller pieces, so they go back to the rasteriser as
+// quadratics.
 
 #include <cmath>
 
@@ -12,7 +12,7 @@
 namespace gdiplus {
 
 // How far apart, in pixels, the two estimates of the control point may lie:
-// a small fraction of FreeType's 1/64 pixel.
+// a small fraction of a 1/64 pixel.
 constexpr float kQuadraticSlack = 1.0f / 256;
 
 // Whether the cubic from `start` to `end` is a quadratic curve raised to
