@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/win32.h"
+#include "platform/win32_handles.h"
 
 class String;
 class XElement;

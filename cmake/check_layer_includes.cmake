@@ -1,8 +1,12 @@
-# cmake -DROOT=<repository root> -P check_layer_includes.cmake
+# cmake -DROOT=<repository root> [-DMANIFEST=<build>/link_manifest.cmake]
+#       -P check_layer_includes.cmake
 # Fails when a file of one of the plug-in's layers includes a header of a
 # layer above its own, or of a program beside the plug-in. The one list of
 # the layers, lowest first; each folder holds one layer, and platform/hostapi
 # belongs to host/, whose API library it plays.
+# With MANIFEST (the build's targets, cmake/link_manifest.cmake), it also
+# fails when a file of a target in those folders includes a header of a
+# library that the target does not link.
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -10,6 +14,28 @@ set(layers platform host bridge bindings source plugin)
 set(layer_of_platform/hostapi host)
 # Programs that load the plug-in; no layer may depend on them.
 set(outside companion preview tools bench tests)
+
+# The library each header belongs to where its folder does not tell: the
+# interfaces in platform/ and the private headers of both sides' window
+# system (platform/common/), and host/, which the host API library
+# implements.
+# Any other header belongs to the target that compiles the .cpp of its name
+# beside it, or else the one target that compiles any file in its folder.
+set(providers
+  platform/win32_handles.h win32_handles
+  platform/clr_hosting.h clr_hosting
+  platform/scheduled_fault.h platform_faults
+  platform/system.h platform_system
+  platform/win32.h quillora_win32
+  platform/gdiplus.h quillora_win32
+  platform/gdiplus_operations.h quillora_win32
+  platform/gdiplus_faults.h quillora_win32
+  platform/gdi_faults.h quillora_win32
+  platform/faults.h quillora_win32
+  platform/gdiplus_lock.h quillora_win32
+  platform/common/ quillora_win32
+  host/ hostapi
+)
 
 # The layer a path (file or include) belongs to, or "" for none.
 function(layer_of path out)
@@ -26,38 +52,131 @@ function(layer_of path out)
   endif()
 endfunction()
 
+# The project headers `file` includes, as "line|header" items.
+function(includes_of file out)
+  file(READ ${ROOT}/${file} text)
+  # One list element per line: brackets and semicolons would split or join
+  # elements, and no include path holds them.
+  string(REGEX REPLACE "[][;]" "_" text "${text}")
+  string(REPLACE "\n" ";" lines "${text}")
+  set(number 0)
+  set(found "")
+  foreach(line IN LISTS lines)
+    math(EXPR number "${number} + 1")
+    if(line MATCHES "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+/[^\"]+)\"")
+      list(APPEND found "${number}|${CMAKE_MATCH_1}")
+    endif()
+  endforeach()
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
+if(DEFINED MANIFEST)
+  include(${MANIFEST})
+
+  # The targets that compile `path` (a .cpp), or own it (a header).
+  function(targets_of path out)
+    set(owners "")
+    if(NOT path MATCHES "\\.h$")
+      foreach(target IN LISTS manifest_targets)
+        if(path IN_LIST sources_of_${target})
+          list(APPEND owners ${target})
+        endif()
+      endforeach()
+      set(${out} ${owners} PARENT_SCOPE)
+      return()
+    endif()
+    set(table ${providers})
+    while(table)
+      list(POP_FRONT table prefix provider)
+      string(FIND "${path}" "${prefix}" at)
+      if(at EQUAL 0 AND (path STREQUAL prefix OR prefix MATCHES "/$"))
+        set(${out} ${provider} PARENT_SCOPE)
+        return()
+      endif()
+    endwhile()
+    string(REGEX REPLACE "\\.h$" ".cpp" beside "${path}")
+    targets_of(${beside} owners)
+    if(NOT owners)
+      cmake_path(GET path PARENT_PATH folder)
+      foreach(target IN LISTS manifest_targets)
+        foreach(source IN LISTS sources_of_${target})
+          cmake_path(GET source PARENT_PATH source_folder)
+          if(source_folder STREQUAL folder)
+            list(APPEND owners ${target})
+            break()
+          endif()
+        endforeach()
+      endforeach()
+      list(LENGTH owners count)
+      if(NOT count EQUAL 1)
+        set(owners "")
+      endif()
+    endif()
+    set(${out} ${owners} PARENT_SCOPE)
+  endfunction()
+
+  # What `target` links: its direct links and, through interface libraries,
+  # what those stand for.
+  function(linked_by target out)
+    set(linked "")
+    set(pending ${links_of_${target}})
+    while(pending)
+      list(POP_FRONT pending link)
+      if(link IN_LIST linked)
+        continue()
+      endif()
+      list(APPEND linked ${link})
+      if(type_of_${link} STREQUAL "INTERFACE_LIBRARY")
+        list(APPEND pending ${links_of_${link}})
+      endif()
+    endwhile()
+    set(${out} ${linked} PARENT_SCOPE)
+  endfunction()
+endif()
+
+# Where `header`, included from `file` (of `own` layer) at `number`, breaks a
+# rule: appended to `failures`.
+function(check_include file own number header)
+  set(found ${failures})
+  layer_of(${header} target)
+  if(NOT target STREQUAL "")
+    list(FIND layers ${own} own_rank)
+    list(FIND layers ${target} target_rank)
+    if(target_rank EQUAL -1 OR target_rank GREATER own_rank)
+      list(APPEND found "${file}:${number}: includes \"${header}\" of ${target}/, which ${own}/ must not depend on")
+    endif()
+  endif()
+  if(DEFINED MANIFEST)
+    targets_of(${file} owners)
+    targets_of(${header} providers_of_header)
+    foreach(owner IN LISTS owners)
+      linked_by(${owner} linked)
+      foreach(provider IN LISTS providers_of_header)
+        if(NOT provider STREQUAL owner AND NOT provider IN_LIST linked)
+          list(APPEND found "${file}:${number}: includes \"${header}\" of ${provider}, which ${owner} does not link")
+        endif()
+      endforeach()
+    endforeach()
+  endif()
+  set(failures ${found} PARENT_SCOPE)
+endfunction()
+
 set(failures "")
 foreach(layer IN LISTS layers)
   file(GLOB_RECURSE files RELATIVE ${ROOT} ${ROOT}/${layer}/*.h ${ROOT}/${layer}/*.cpp)
   foreach(file IN LISTS files)
     layer_of(${file} own)
-    list(FIND layers ${own} own_rank)
-    file(READ ${ROOT}/${file} text)
-    # One list element per line: brackets and semicolons would split or join
-    # elements, and no include path holds them.
-    string(REGEX REPLACE "[][;]" "_" text "${text}")
-    string(REPLACE "\n" ";" lines "${text}")
-    set(number 0)
-    foreach(line IN LISTS lines)
-      math(EXPR number "${number} + 1")
-      if(NOT line MATCHES "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+/[^\"]+)\"")
-        continue()
-      endif()
-      set(header ${CMAKE_MATCH_1})
-      layer_of(${header} target)
-      if(target STREQUAL "")
-        continue()
-      endif()
-      list(FIND layers ${target} target_rank)
-      if(target_rank EQUAL -1 OR target_rank GREATER own_rank)
-        list(APPEND failures "${file}:${number}: includes \"${header}\" of ${target}/, which ${own}/ must not depend on")
-      endif()
+    includes_of(${file} includes)
+    foreach(include IN LISTS includes)
+      string(REGEX REPLACE "\\|.*" "" number "${include}")
+      string(REGEX REPLACE "^[0-9]+\\|" "" header "${include}")
+      check_include(${file} ${own} ${number} ${header})
     endforeach()
   endforeach()
 endforeach()
 
 if(failures)
   list(JOIN failures "\n" report)
-  message(FATAL_ERROR "Upward includes (layers, lowest first: ${layers}):\n${report}")
+  message(FATAL_ERROR "Includes across layers or of unlinked libraries (layers, lowest first: ${layers}):\n${report}")
 endif()
-message(STATUS "No upward includes among ${layers}")
+message(STATUS "No upward includes among ${layers}, and every included library is linked")

@@ -4,7 +4,8 @@
 // function of platform/gdiplus.h returns the chosen status on its Nth call
 // or on every call (platform/scheduled_fault.h) without doing anything
 // else; an object it would make comes back null. Faults on different
-// functions combine.
+// functions combine. Both implementations check the hook in one frame
+// (platform/common/gdiplus_operation_frame.h).
 
 #include "platform/gdiplus.h"
 #include "platform/scheduled_fault.h"
@@ -12,43 +13,10 @@
 
 namespace gdiplus {
 
+// One per function of platform/gdiplus.h, in its order.
 enum class Operation {
-  Startup,
-  CreateFontFromLogfontA,
-  CreateFontFromLogfontW,
-  CreateFontFromDC,
-  GetFamily,
-  GetFontSize,
-  GetFontStyle,
-  DeleteFont,
-  DeleteFontFamily,
-  StringFormatGetGenericTypographic,
-  CloneStringFormat,
-  SetStringFormatFlags,
-  SetStringFormatTrimming,
-  DeleteStringFormat,
-  CreateFromHDC,
-  CreateBitmapFromScan0,
-  GetImageGraphicsContext,
-  SetTextRenderingHint,
-  SetCompositingMode,
-  SetSmoothingMode,
-  DeleteGraphics,
-  DisposeBitmap,
-  MeasureString,
-  GraphicsClear,
-  CreateSolidFill,
-  DeleteBrush,
-  FillRectangle,
-  DrawString,
-  CreatePath,
-  AddPathString,
-  DeletePath,
-  CreatePen,
-  SetPenLineJoin,
-  DeletePen,
-  DrawPath,
-  FillPath,
+#define GDIPLUS_OPERATION(name, parameters, arguments) name,
+#include "platform/gdiplus_operations.h"
   Count
 };
 
@@ -59,17 +27,5 @@ class InjectedFault : public platform::ScheduledFault {
   InjectedFault(Operation operation, Status status, int nth_call = platform::kEveryCall)
       : ScheduledFault(FaultSlot(operation), status, nth_call) {}
 };
-
-// For the implementations: the status `operation` is to fail with now, Ok
-// when it is to run.
-inline Status InjectedStatus(Operation operation) { return platform::ScheduledFault::Check(FaultSlot(operation)); }
-
-// The same for an operation that makes an object: first clears *made, so
-// that a failure, injected or not, leaves null there.
-template <typename Object>
-Status InjectedStatus(Operation operation, Object** made) {
-  if (made) *made = nullptr;
-  return InjectedStatus(operation);
-}
 
 }  // namespace gdiplus

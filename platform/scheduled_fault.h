@@ -1,7 +1,8 @@
 #pragma once
 
 // The core of the fault hooks that tests put on platform functions
-// (platform/gdiplus_faults.h, platform/gdi_faults.h), in the spirit of a
+// (platform/faults.h, platform/gdiplus_faults.h, platform/gdi_faults.h, the
+// host allocator of platform/hostapi), in the spirit of a
 // fault-injecting environment: while a ScheduledFault lives, the function
 // whose slot it occupies fails with its status on its Nth call (counted
 // from the fault's construction, 1 being the next call) or on every call.
@@ -10,13 +11,13 @@
 
 #include <cstdint>
 
-#include "platform_export.h"
+#include "platform_faults_export.h"
 
 namespace platform {
 
 constexpr int kEveryCall = 0;
 
-class PLATFORM_EXPORT ScheduledFault {
+class PLATFORM_FAULTS_EXPORT ScheduledFault {
  public:
   ScheduledFault(ScheduledFault** slot, int32_t status, int nth_call);
   ~ScheduledFault();

@@ -15,6 +15,7 @@
 
 #include <cstdint>
 
+#include "platform/win32_handles.h"
 #include "platform_export.h"
 
 namespace win {
@@ -31,26 +32,6 @@ using WPARAM = uintptr_t;
 using LPARAM = intptr_t;
 using LRESULT = intptr_t;
 using ULONG_PTR = uintptr_t;
-
-struct HWND__;
-using HWND = HWND__*;
-struct HINSTANCE__;
-using HINSTANCE = HINSTANCE__*;
-using HMODULE = HINSTANCE;
-struct HICON__;
-using HICON = HICON__*;
-using HCURSOR = HICON;
-struct HMENU__;
-using HMENU = HMENU__*;
-using HGDIOBJ = void*;
-struct HBRUSH__;
-using HBRUSH = HBRUSH__*;
-struct HFONT__;
-using HFONT = HFONT__*;
-struct HBITMAP__;
-using HBITMAP = HBITMAP__*;
-struct HDC__;
-using HDC = HDC__*;
 
 // x86-64 has one calling convention, so no CALLBACK decoration is needed.
 using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);

@@ -1,5 +1,6 @@
 // The host allocator: malloc underneath, with a count of live blocks so that
-// tests can show the plug-in returns everything it takes.
+// tests can show the plug-in returns everything it takes, and a fault slot
+// (platform/scheduled_fault.h) so that tests can make allocations fail.
 
 #include <atomic>
 #include <cstdio>
@@ -8,15 +9,15 @@
 #include <unordered_set>
 
 #include "platform/hostapi/standin_host.h"
+#include "platform/scheduled_fault.h"
 
 namespace {
 
 class CountingAllocator : public Alloc {
  public:
   void* AllocateBlock(std::size_t size) override {
-    const std::size_t call = calls_.fetch_add(1) + 1;
-    if (fault_armed_.load() && (fault_nth_.load() == 0 || call - fault_start_.load() == fault_nth_.load()))
-      return nullptr;
+    calls_.fetch_add(1);
+    if (platform::ScheduledFault::Check(&fault_slot_)) return nullptr;
     void* block = std::malloc(size ? size : 1);
     if (!block) return nullptr;
     std::lock_guard<std::mutex> lock(mutex_);
@@ -45,20 +46,13 @@ class CountingAllocator : public Alloc {
 
   std::size_t Calls() const { return calls_.load(); }
 
-  void ArmFault(std::size_t nth) {
-    fault_nth_.store(nth);
-    fault_start_.store(calls_.load());
-    fault_armed_.store(true);
-  }
-  void DisarmFault() { fault_armed_.store(false); }
+  platform::ScheduledFault** FaultSlot() { return &fault_slot_; }
 
  private:
   std::mutex mutex_;
   std::unordered_set<void*> live_;
   std::atomic<std::size_t> calls_{0};
-  std::atomic<bool> fault_armed_{false};
-  std::atomic<std::size_t> fault_nth_{0};    // 0: every allocation fails
-  std::atomic<std::size_t> fault_start_{0};  // calls_ when the fault was armed
+  platform::ScheduledFault* fault_slot_ = nullptr;
 };
 
 CountingAllocator& Instance() {
@@ -76,7 +70,7 @@ namespace standin {
 std::size_t LiveBlocks() { return Instance().Live(); }
 std::size_t AllocationCount() { return Instance().Calls(); }
 
-ScopedAllocationFault::ScopedAllocationFault(std::size_t nth) { Instance().ArmFault(nth); }
-ScopedAllocationFault::~ScopedAllocationFault() { Instance().DisarmFault(); }
+ScopedAllocationFault::ScopedAllocationFault(int nth_call) : fault_(Instance().FaultSlot(), 1, nth_call) {}
+ScopedAllocationFault::~ScopedAllocationFault() = default;
 
 }  // namespace standin

@@ -14,6 +14,7 @@
 
 #include "host/api.h"
 #include "hostapi_export.h"
+#include "platform/scheduled_fault.h"
 #include "platform/text/utf.h"
 
 namespace standin {
@@ -23,14 +24,18 @@ HOSTAPI_EXPORT std::size_t LiveBlocks();
 // AllocateBlock calls so far, failed ones included.
 HOSTAPI_EXPORT std::size_t AllocationCount();
 
-// While alive, AllocateBlock returns null: every time (nth == 0) or only for
-// the nth call from now (1 = the next one), on any thread.
+// While alive, AllocateBlock returns null on the nth call from now (1 = the
+// next one) or on every call, on any thread: a fault of
+// platform/scheduled_fault.h in the allocator's slot. The fault is made and
+// checked inside this library, which on Windows carries its own copy of the
+// fault mechanism.
 class HOSTAPI_EXPORT ScopedAllocationFault {
  public:
-  explicit ScopedAllocationFault(std::size_t nth = 0);
+  explicit ScopedAllocationFault(int nth_call = platform::kEveryCall);
   ~ScopedAllocationFault();
-  ScopedAllocationFault(const ScopedAllocationFault&) = delete;
-  ScopedAllocationFault& operator=(const ScopedAllocationFault&) = delete;
+
+ private:
+  platform::ScheduledFault fault_;
 };
 
 // --- message boxes and log -------------------------------------------------

@@ -1,5 +1,5 @@
 // The stand-in host library: the String behaviour the plug-in relies on, the
-// settings files, and the log formatter.
+// settings files, the allocator's fault, and the log formatter.
 
 #include <gtest/gtest.h>
 
@@ -71,6 +71,20 @@ TEST(HostString, EveryBlockReturnsToTheAllocator) {
     EXPECT_EQ(Utf8(a), "oonetwoo");
   }
   EXPECT_EQ(standin::LiveBlocks(), before);
+}
+
+// The allocator's fault is one of the platform's scheduled faults: a newer
+// fault hides the older one, which holds again once the newer one ends.
+TEST(HostAllocator, NestedFaultsFailAsTheInnermostThenAsTheOuter) {
+  standin::ScopedAllocationFault every_call;
+  {
+    standin::ScopedAllocationFault second_call(2);
+    void* first = MainAllocator->AllocateBlock(8);
+    EXPECT_NE(first, nullptr) << "the inner fault hides the outer one";
+    EXPECT_EQ(MainAllocator->AllocateBlock(8), nullptr);
+    MainAllocator->FreeBlock(first);
+  }
+  EXPECT_EQ(MainAllocator->AllocateBlock(8), nullptr) << "the outer fault holds again";
 }
 
 TEST(SettingsFile, RoundTripsTextNumbersAndChildren) {

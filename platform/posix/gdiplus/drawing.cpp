@@ -10,9 +10,7 @@
 #include "platform/posix/gdiplus/coverage_mask.h"
 #include "platform/posix/gdiplus/path_coverage.h"
 #include "platform/posix/gdiplus/text_scratch.h"
-#include "platform/posix/gdiplus/guarded_call.h"
-#include "platform/gdiplus_faults.h"
-#include "platform/gdiplus_lock.h"
+#include "platform/common/gdiplus_operation_frame.h"
 
 namespace gdiplus {
 namespace {
@@ -47,9 +45,9 @@ Status PaintFigures(Graphics* graphics, const PathFigures& figures, float reach,
 
 }  // namespace
 
+namespace body {
+
 Status GraphicsClear(Graphics* graphics, ARGB color) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::GraphicsClear)) return fault;
   if (!graphics) return InvalidParameter;
   if (!graphics->target) return NotImplemented;
   const Bitmap& bitmap = *graphics->target;
@@ -58,18 +56,14 @@ Status GraphicsClear(Graphics* graphics, ARGB color) {
 }
 
 Status CreateSolidFill(ARGB color, SolidBrush** brush) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::CreateSolidFill, brush)) return fault;
   if (!brush) return InvalidParameter;
   *brush = new SolidBrush{color};
   return Ok;
 }
 
-Status DeleteBrush(SolidBrush* brush) { return DeleteOwn(Operation::DeleteBrush, brush); }
+Status DeleteBrush(SolidBrush* brush) { return DeleteOwn(brush); }
 
 Status FillRectangle(Graphics* graphics, SolidBrush* brush, float x, float y, float width, float height) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::FillRectangle)) return fault;
   if (!graphics || !brush) return InvalidParameter;
   if (!graphics->target) return NotImplemented;
   if (IsInvisible(brush->color) || width <= 0 || height <= 0) return Ok;
@@ -82,8 +76,6 @@ Status FillRectangle(Graphics* graphics, SolidBrush* brush, float x, float y, fl
 
 Status DrawString(Graphics* graphics, const char16_t* text, int length, const Font* font, const RectF* layout,
                   const StringFormat* format, const SolidBrush* brush) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::DrawString)) return fault;
   if (!graphics || !brush || !text || !layout) return InvalidParameter;
   if (!graphics->target) return NotImplemented;
   if (!MeasuringGraphics(graphics)) return OutOfMemory;
@@ -91,28 +83,20 @@ Status DrawString(Graphics* graphics, const char16_t* text, int length, const Fo
 }
 
 Status CreatePath(int fill_mode, Path** path) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::CreatePath, path)) return fault;
   return GdipCreatePath(fill_mode, reinterpret_cast<GpPath**>(path));
 }
 
 Status AddPathString(Path* path, const char16_t* text, int length, const FontFamily* family, int style,
                      float em_size, const RectF* layout, const StringFormat* format) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::AddPathString)) return fault;
   return GdipAddPathString(Native(path), text, length, Native(family), style, em_size, Native(layout),
                            Native(format));
 }
 
 Status DeletePath(Path* path) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::DeletePath)) return fault;
   return GdipDeletePath(Native(path));
 }
 
 Status CreatePen(ARGB color, float width, int unit, Pen** pen) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::CreatePen, pen)) return fault;
   if (!pen || !(width >= 0)) return InvalidParameter;
   // Without transforms, world units are pixels.
   if (unit != UnitWorld && unit != UnitPixel) return NotImplemented;
@@ -121,18 +105,14 @@ Status CreatePen(ARGB color, float width, int unit, Pen** pen) {
 }
 
 Status SetPenLineJoin(Pen* pen, int line_join) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::SetPenLineJoin)) return fault;
   if (!pen) return InvalidParameter;
   pen->line_join = line_join;
   return Ok;
 }
 
-Status DeletePen(Pen* pen) { return DeleteOwn(Operation::DeletePen, pen); }
+Status DeletePen(Pen* pen) { return DeleteOwn(pen); }
 
 Status DrawPath(Graphics* graphics, Pen* pen, Path* path) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::DrawPath)) return fault;
   if (!graphics || !pen || !path) return InvalidParameter;
   if (!graphics->target) return NotImplemented;
   if (IsInvisible(pen->color)) return Ok;
@@ -145,8 +125,6 @@ Status DrawPath(Graphics* graphics, Pen* pen, Path* path) {
 }
 
 Status FillPath(Graphics* graphics, SolidBrush* brush, Path* path) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::FillPath)) return fault;
   if (!graphics || !brush || !path) return InvalidParameter;
   if (!graphics->target) return NotImplemented;
   if (IsInvisible(brush->color)) return Ok;
@@ -158,5 +136,7 @@ Status FillPath(Graphics* graphics, SolidBrush* brush, Path* path) {
     return FillFigures(drawn, fill_mode == FillModeAlternate, mask);
   });
 }
+
+}  // namespace body
 
 }  // namespace gdiplus

@@ -8,9 +8,7 @@
 #include <cstring>
 
 #include "platform/posix/gdiplus/objects.h"
-#include "platform/posix/gdiplus/guarded_call.h"
-#include "platform/gdiplus_faults.h"
-#include "platform/gdiplus_lock.h"
+#include "platform/common/gdiplus_operation_frame.h"
 
 namespace gdiplus {
 namespace {
@@ -71,46 +69,42 @@ win::LOGFONTW Widened(const win::LOGFONTA& narrow) {
 
 }  // namespace
 
+namespace body {
+
 Status CreateFontFromLogfontA(win::HDC dc, const win::LOGFONTA* logfont, Font** font) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::CreateFontFromLogfontA, font)) return fault;
   if (!logfont) return InvalidParameter;
   const win::LOGFONTW wide = Widened(*logfont);
   return CreateSizedByCell(GdipCreateFontFromLogfontW, dc, &wide, font);
 }
 
 Status CreateFontFromLogfontW(win::HDC dc, const win::LOGFONTW* logfont, Font** font) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::CreateFontFromLogfontW, font)) return fault;
   return CreateSizedByCell(GdipCreateFontFromLogfontW, dc, logfont, font);
 }
 
 Status CreateFontFromDC(win::HDC dc, Font** font) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::CreateFontFromDC, font)) return fault;
   return GdipCreateFontFromDC(dc, reinterpret_cast<GpFont**>(font));
 }
 
 Status GetFamily(Font* font, FontFamily** family) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::GetFamily, family)) return fault;
   return GdipGetFamily(Native(font), reinterpret_cast<GpFontFamily**>(family));
 }
 
 Status GetFontSize(Font* font, float* em_size) {
-  return CallLibrary(Operation::GetFontSize, GdipGetFontSize, Native(font), em_size);
+  return GdipGetFontSize(Native(font), em_size);
 }
 
 Status GetFontStyle(Font* font, int* style) {
-  return CallLibrary(Operation::GetFontStyle, GdipGetFontStyle, Native(font), style);
+  return GdipGetFontStyle(Native(font), style);
 }
 
 Status DeleteFont(Font* font) {
-  return CallLibrary(Operation::DeleteFont, GdipDeleteFont, Native(font));
+  return GdipDeleteFont(Native(font));
 }
 
 Status DeleteFontFamily(FontFamily* family) {
-  return CallLibrary(Operation::DeleteFontFamily, GdipDeleteFontFamily, Native(family));
+  return GdipDeleteFontFamily(Native(family));
 }
+
+}  // namespace body
 
 }  // namespace gdiplus

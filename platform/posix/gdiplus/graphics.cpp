@@ -3,9 +3,7 @@
 
 #include "platform/posix/gdiplus/objects.h"
 #include "platform/posix/gdiplus/text_scratch.h"
-#include "platform/posix/gdiplus/guarded_call.h"
-#include "platform/gdiplus_faults.h"
-#include "platform/gdiplus_lock.h"
+#include "platform/common/gdiplus_operation_frame.h"
 
 namespace gdiplus {
 namespace {
@@ -28,9 +26,9 @@ GpGraphics* MeasuringGraphics(Graphics* graphics) {
   return graphics->scratch ? graphics->scratch->graphics() : nullptr;
 }
 
+namespace body {
+
 Status CreateFromHDC(win::HDC dc, Graphics** graphics) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::CreateFromHDC, graphics)) return fault;
   if (!graphics) return InvalidParameter;
   GpGraphics* native = nullptr;
   if (const Status status = GdipCreateFromHDC(dc, &native)) return status;
@@ -41,8 +39,6 @@ Status CreateFromHDC(win::HDC dc, Graphics** graphics) {
 }
 
 Status CreateBitmapFromScan0(int width, int height, int stride, PixelFormat format, void* scan0, Bitmap** bitmap) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::CreateBitmapFromScan0, bitmap)) return fault;
   if (!bitmap || format != PixelFormat32bppARGB || !scan0 || width <= 0 || height <= 0 || stride % 4 != 0 ||
       stride / 4 < width) {
     return InvalidParameter;
@@ -52,8 +48,6 @@ Status CreateBitmapFromScan0(int width, int height, int stride, PixelFormat form
 }
 
 Status GetImageGraphicsContext(Bitmap* bitmap, Graphics** graphics) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::GetImageGraphicsContext, graphics)) return fault;
   if (!bitmap || !graphics) return InvalidParameter;
   auto* made = new Graphics;
   made->target = bitmap;
@@ -62,8 +56,6 @@ Status GetImageGraphicsContext(Bitmap* bitmap, Graphics** graphics) {
 }
 
 Status SetTextRenderingHint(Graphics* graphics, int hint) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::SetTextRenderingHint)) return fault;
   if (!graphics || hint < 0 || hint > kLastTextHint) return InvalidParameter;
   graphics->text_hint = hint;
   GpGraphics* native = graphics->dc_graphics ? graphics->dc_graphics
@@ -72,40 +64,34 @@ Status SetTextRenderingHint(Graphics* graphics, int hint) {
 }
 
 Status SetCompositingMode(Graphics* graphics, int mode) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::SetCompositingMode)) return fault;
   if (!graphics || (mode != CompositingModeSourceOver && mode != kCompositingSourceCopy)) return InvalidParameter;
   return mode == CompositingModeSourceOver ? Ok : NotImplemented;
 }
 
 Status SetSmoothingMode(Graphics* graphics, int mode) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::SetSmoothingMode)) return fault;
   if (!graphics || mode < 0 || mode > kLastSmoothingMode) return InvalidParameter;
   graphics->smoothing = mode;
   return Ok;
 }
 
 Status DeleteGraphics(Graphics* graphics) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::DeleteGraphics)) return fault;
   if (!graphics) return InvalidParameter;
   if (graphics->dc_graphics) GdipDeleteGraphics(graphics->dc_graphics);
   delete graphics;
   return Ok;
 }
 
-Status DisposeBitmap(Bitmap* bitmap) { return DeleteOwn(Operation::DisposeBitmap, bitmap); }
+Status DisposeBitmap(Bitmap* bitmap) { return DeleteOwn(bitmap); }
 
 Status MeasureString(Graphics* graphics, const char16_t* text, int length, const Font* font, const RectF* layout,
                      const StringFormat* format, RectF* bounds) {
-  platform::GdiplusGuard guard;
-  if (const Status fault = InjectedStatus(Operation::MeasureString)) return fault;
   if (!graphics) return InvalidParameter;
   GpGraphics* measuring = MeasuringGraphics(graphics);
   if (!measuring) return OutOfMemory;
   return GdipMeasureString(measuring, text, length, Native(font), Native(layout), Native(format),
                            reinterpret_cast<GpRectF*>(bounds), nullptr, nullptr);
 }
+
+}  // namespace body
 
 }  // namespace gdiplus

@@ -64,6 +64,14 @@ inline GpStringFormat* Native(const StringFormat* format) {
 inline GpPath* Native(Path* path) { return reinterpret_cast<GpPath*>(path); }
 inline const GpRectF* Native(const RectF* rect) { return reinterpret_cast<const GpRectF*>(rect); }
 
+// Deletes one of this side's own objects; null is refused.
+template <typename Object>
+Status DeleteOwn(Object* object) {
+  if (!object) return InvalidParameter;
+  delete object;
+  return Ok;
+}
+
 // Whether fills and pens on `graphics` are anti-aliased.
 inline bool IsAntialiased(const Graphics& graphics) {
   constexpr int kSmoothingHighQuality = 2;

@@ -6,9 +6,7 @@
 // the system's fonts alone too. The library's memory goes with the process.
 
 #include "platform/common/gdiplus_flat.h"
-#include "platform/gdiplus.h"
-#include "platform/gdiplus_faults.h"
-#include "platform/gdiplus_lock.h"
+#include "platform/common/gdiplus_operation_frame.h"
 
 namespace gdiplus {
 namespace {
@@ -18,10 +16,10 @@ bool library_started = false;
 
 }  // namespace
 
+namespace body {
+
 Status Startup(uintptr_t* token) {
-  platform::GdiplusGuard guard;
   if (!token) return InvalidParameter;
-  if (const Status fault = InjectedStatus(Operation::Startup)) return fault;
   if (!library_started) {
     uintptr_t library_token = 0;
     const GdiplusStartupInput input{1, nullptr, 0, 0};
@@ -31,6 +29,8 @@ Status Startup(uintptr_t* token) {
   *token = kToken;
   return Ok;
 }
+
+}  // namespace body
 
 void Shutdown(uintptr_t) {}
 
