@@ -21,12 +21,16 @@ win::LRESULT ReceivingProc(win::HWND window, win::UINT message, win::WPARAM wpar
   return win::DefWindowProcW(window, message, wparam, lparam);
 }
 
+CompanionClient* g_client = nullptr;
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const bool unload = argc > 1 && std::strcmp(argv[1], "unload") == 0;
-  // Not unloaded on the "exit" way: the process ends with it loaded.
-  auto* client = new CompanionClient(QUILLORA_COMPANION_FILE);
+  // Not unloaded on the "exit" way: the process ends with it loaded, held
+  // by a global so that the leak checker sees it as still in use.
+  g_client = new CompanionClient(QUILLORA_COMPANION_FILE);
+  CompanionClient* const client = g_client;
   if (!client->ok()) return 1;
   win::WNDCLASSW window_class{};
   window_class.lpfnWndProc = ReceivingProc;

@@ -55,7 +55,10 @@ class AnsiCodePageTest : public ::testing::Test {
     win::DeleteObject(gdi_font);
     gdiplus::Font* font = nullptr;
     EXPECT_EQ(gdiplus::CreateFontFromLogfontA(dc_, &narrow, &font), Ok);
-    if (sample_width) *sample_width = SampleWidth(font);
+    if (sample_width)
+      *sample_width = SampleWidth(font);
+    else
+      gdiplus::DeleteFont(font);
     return std::string(narrow.lfFaceName, strnlen(narrow.lfFaceName, sizeof narrow.lfFaceName));
   }
 
