@@ -182,9 +182,9 @@ constexpr uintptr_t IDC_CROSS = 32515;
 PLATFORM_EXPORT HMODULE WIN_API GetModuleHandleW(const WCHAR* module_name);
 PLATFORM_EXPORT ATOM WIN_API RegisterClassW(const WNDCLASSW* window_class);
 PLATFORM_EXPORT BOOL WIN_API UnregisterClassW(const WCHAR* class_name, HINSTANCE instance);
-PLATFORM_EXPORT HWND WIN_API CreateWindowExW(DWORD ex_style, const WCHAR* class_name, const WCHAR* window_name, DWORD style,
-                                     int x, int y, int width, int height, HWND parent, HMENU menu,
-                                     HINSTANCE instance, void* param);
+PLATFORM_EXPORT HWND WIN_API CreateWindowExW(DWORD ex_style, const WCHAR* class_name, const WCHAR* window_name,
+                                             DWORD style, int x, int y, int width, int height, HWND parent, HMENU menu,
+                                             HINSTANCE instance, void* param);
 PLATFORM_EXPORT BOOL WIN_API DestroyWindow(HWND window);
 PLATFORM_EXPORT BOOL WIN_API IsWindow(HWND window);
 PLATFORM_EXPORT LRESULT WIN_API DefWindowProcW(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -200,7 +200,7 @@ PLATFORM_EXPORT DWORD WIN_API GetLastError();
 PLATFORM_EXPORT HICON WIN_API LoadIconW(HINSTANCE instance, const WCHAR* name);
 PLATFORM_EXPORT HCURSOR WIN_API LoadCursorW(HINSTANCE instance, const WCHAR* name);
 PLATFORM_EXPORT int WIN_API MultiByteToWideChar(UINT code_page, DWORD flags, const char* src, int src_bytes, WCHAR* dst,
-                                        int dst_units);
+                                                int dst_units);
 
 // gdi32
 PLATFORM_EXPORT HGDIOBJ WIN_API GetStockObject(int object);
@@ -208,7 +208,7 @@ PLATFORM_EXPORT HFONT WIN_API CreateFontIndirectW(const LOGFONTW* font);
 PLATFORM_EXPORT int WIN_API GetObjectA(HGDIOBJ object, int size, void* out);
 PLATFORM_EXPORT HDC WIN_API CreateCompatibleDC(HDC dc);
 PLATFORM_EXPORT HBITMAP WIN_API CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, void* section,
-                                         DWORD offset);
+                                                 DWORD offset);
 PLATFORM_EXPORT BOOL WIN_API DeleteObject(HGDIOBJ object);
 PLATFORM_EXPORT BOOL WIN_API DeleteDC(HDC dc);
 

@@ -16,24 +16,27 @@ $sudo apt-get update -qq || true
 
 # Libraries that are Multi-Arch: same must be at one version on amd64 and
 # i386, and the amd64 ones here can be at security or update versions that
-# i386 lacks. For this one call every package is pinned to the release, so
-# apt takes both twins at the release's version (a downgrade of the amd64
-# one). The installed -dev packages come along: each needs its library at
-# its own version, and would otherwise be removed.
+# i386 lacks (a plain install then fails: "generated breaks"). For this one
+# call every package is pinned to the release, so apt takes both twins at
+# the release's version, a downgrade of the amd64 one.
 preferences=$(mktemp)
 trap 'rm -f "$preferences"' EXIT
 printf 'Package: *\nPin: release n=%s\nPin-Priority: 1001\n' "$(. /etc/os-release && echo "$VERSION_CODENAME")" \
   >"$preferences"
-mapfile -t dev_packages < <(dpkg-query -W -f='${db:Status-Abbrev} ${binary:Package}\n' '*-dev' 2>/dev/null |
-  awk '$1 == "ii" {print $2}')
 options=(-o "Dir::Etc::Preferences=$preferences" --allow-downgrades --no-install-recommends -y)
+removals() { apt-get -s "${options[@]}" install "$@" | awk '$1 == "Remv" {print $2}'; }
 
-# Refuse anything that would remove a package (wine64 above all).
-plan=$(apt-get -s "${options[@]}" install wine32:i386 "${dev_packages[@]}")
-if grep -q '^Remv ' <<<"$plan"; then
-  echo "install-wine32: installing wine32 would remove packages; nothing changed:" >&2
-  grep '^Remv ' <<<"$plan" >&2
+# A downgraded library takes the packages that need it at its newer version
+# with it (its -dev package): those are installed again, at the release's
+# version, in the same call. Anything still removed is refused, wine64 above
+# all.
+targets=(wine32:i386)
+mapfile -t removed < <(removals "${targets[@]}")
+targets+=("${removed[@]}")
+mapfile -t removed < <(removals "${targets[@]}")
+if ((${#removed[@]})); then
+  echo "install-wine32: installing wine32 would remove ${removed[*]}; nothing changed" >&2
   exit 1
 fi
-DEBIAN_FRONTEND=noninteractive $sudo apt-get -qq "${options[@]}" install wine32:i386 "${dev_packages[@]}" >/dev/null
+DEBIAN_FRONTEND=noninteractive $sudo apt-get -qq "${options[@]}" install "${targets[@]}" >/dev/null
 installed wine64 || { echo "install-wine32: wine64 is gone" >&2; exit 1; }

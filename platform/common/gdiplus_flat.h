@@ -76,7 +76,7 @@ GpStatus WIN_GDIPAPI GdipDeleteStringFormat(GpStringFormat* format);
 
 GpStatus WIN_GDIPAPI GdipCreateFromHDC(win::HDC dc, GpGraphics** graphics);
 GpStatus WIN_GDIPAPI GdipCreateBitmapFromScan0(int width, int height, int stride, GpPixelFormat format, void* scan0,
-                                   GpBitmap** bitmap);
+                                               GpBitmap** bitmap);
 GpStatus WIN_GDIPAPI GdipGetImageGraphicsContext(GpImage* image, GpGraphics** graphics);
 GpStatus WIN_GDIPAPI GdipSetTextRenderingHint(GpGraphics* graphics, int mode);
 GpStatus WIN_GDIPAPI GdipSetCompositingMode(GpGraphics* graphics, int mode);
@@ -85,17 +85,17 @@ GpStatus WIN_GDIPAPI GdipDeleteGraphics(GpGraphics* graphics);
 GpStatus WIN_GDIPAPI GdipDisposeImage(GpImage* image);
 
 GpStatus WIN_GDIPAPI GdipMeasureString(GpGraphics* graphics, const char16_t* text, int length, const GpFont* font,
-                           const GpRectF* layout, const GpStringFormat* format, GpRectF* bounds,
-                           int* codepoints_fitted, int* lines_filled);
+                                       const GpRectF* layout, const GpStringFormat* format, GpRectF* bounds,
+                                       int* codepoints_fitted, int* lines_filled);
 GpStatus WIN_GDIPAPI GdipGraphicsClear(GpGraphics* graphics, ARGB color);
 GpStatus WIN_GDIPAPI GdipCreateSolidFill(ARGB color, GpSolidFill** brush);
 GpStatus WIN_GDIPAPI GdipDeleteBrush(GpBrush* brush);
 GpStatus WIN_GDIPAPI GdipFillRectangle(GpGraphics* graphics, GpBrush* brush, REAL x, REAL y, REAL width, REAL height);
 GpStatus WIN_GDIPAPI GdipDrawString(GpGraphics* graphics, const char16_t* text, int length, const GpFont* font,
-                        const GpRectF* layout, const GpStringFormat* format, const GpBrush* brush);
+                                    const GpRectF* layout, const GpStringFormat* format, const GpBrush* brush);
 GpStatus WIN_GDIPAPI GdipCreatePath(int fill_mode, GpPath** path);
-GpStatus WIN_GDIPAPI GdipAddPathString(GpPath* path, const char16_t* text, int length, const GpFontFamily* family, int style,
-                           REAL em_size, const GpRectF* layout, const GpStringFormat* format);
+GpStatus WIN_GDIPAPI GdipAddPathString(GpPath* path, const char16_t* text, int length, const GpFontFamily* family,
+                                       int style, REAL em_size, const GpRectF* layout, const GpStringFormat* format);
 GpStatus WIN_GDIPAPI GdipDeletePath(GpPath* path);
 GpStatus WIN_GDIPAPI GdipCreatePen1(ARGB color, REAL width, int unit, GpPen** pen);
 GpStatus WIN_GDIPAPI GdipSetPenLineJoin(GpPen* pen, int line_join);

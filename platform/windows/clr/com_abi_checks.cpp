@@ -9,8 +9,8 @@
 
 // Ours first: <windows.h> defines names of ours (S_OK, LoadLibrary) as
 // macros.
-#include "platform/windows/clr/metahost_abi.h"
 #include "platform/windows/abi_checks.h"
+#include "platform/windows/clr/metahost_abi.h"
 
 namespace {
 
@@ -56,9 +56,9 @@ using platform::windows::SameConvention;
 
 // QueryInterface is overloaded (a template for typed pointers); the one
 // slot is picked by its type, which includes the convention.
-static_assert(SameConvention(&mscoree::IUnknown::QueryInterface,
-                             static_cast<HRESULT(STDMETHODCALLTYPE ::IUnknown::*)(REFIID, void**)>(
-                                 &::IUnknown::QueryInterface)));
+static_assert(SameConvention(
+    &mscoree::IUnknown::QueryInterface,
+    static_cast<HRESULT (STDMETHODCALLTYPE ::IUnknown::*)(REFIID, void**)>(&::IUnknown::QueryInterface)));
 SAME_METHOD_CONVENTION(IUnknown, AddRef);
 SAME_METHOD_CONVENTION(IUnknown, Release);
 SAME_METHOD_CONVENTION(ICLRRuntimeHost, Start);

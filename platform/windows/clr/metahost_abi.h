@@ -45,14 +45,15 @@ class ICLRRuntimeHost : public IUnknown {
   virtual HRESULT __stdcall SetHostControl(IUnknown* host_control) = 0;
   virtual HRESULT __stdcall GetCLRControl(IUnknown** clr_control) = 0;
   virtual HRESULT __stdcall UnloadAppDomain(DWORD app_domain_id, BOOL wait_until_done) = 0;
-  virtual HRESULT __stdcall ExecuteInAppDomain(DWORD app_domain_id, HRESULT(__stdcall* callback)(void* cookie), void* cookie) = 0;
+  virtual HRESULT __stdcall ExecuteInAppDomain(DWORD app_domain_id, HRESULT(__stdcall* callback)(void* cookie),
+                                               void* cookie) = 0;
   virtual HRESULT __stdcall GetCurrentAppDomainId(DWORD* app_domain_id) = 0;
   virtual HRESULT __stdcall ExecuteApplication(const char16_t* app_full_name, DWORD manifest_paths_count,
-                                     const char16_t** manifest_paths, DWORD activation_data_count,
-                                     const char16_t** activation_data, int* return_value) = 0;
+                                               const char16_t** manifest_paths, DWORD activation_data_count,
+                                               const char16_t** activation_data, int* return_value) = 0;
   virtual HRESULT __stdcall ExecuteInDefaultAppDomain(const char16_t* assembly_path, const char16_t* type_name,
-                                            const char16_t* method_name, const char16_t* argument,
-                                            DWORD* return_value) = 0;
+                                                      const char16_t* method_name, const char16_t* argument,
+                                                      DWORD* return_value) = 0;
 
  protected:
   ~ICLRRuntimeHost() = default;
@@ -63,7 +64,8 @@ class ICLRRuntimeInfo : public IUnknown {
   virtual HRESULT __stdcall GetVersionString(char16_t* buffer, DWORD* buffer_units) = 0;
   virtual HRESULT __stdcall GetRuntimeDirectory(char16_t* buffer, DWORD* buffer_units) = 0;
   virtual HRESULT __stdcall IsLoaded(void* process, BOOL* loaded) = 0;
-  virtual HRESULT __stdcall LoadErrorString(unsigned resource_id, char16_t* buffer, DWORD* buffer_units, int32_t locale) = 0;
+  virtual HRESULT __stdcall LoadErrorString(unsigned resource_id, char16_t* buffer, DWORD* buffer_units,
+                                            int32_t locale) = 0;
   virtual HRESULT __stdcall LoadLibrary(const char16_t* dll_name, void** module) = 0;
   virtual HRESULT __stdcall GetProcAddress(const char* proc_name, void** proc) = 0;
   virtual HRESULT __stdcall GetInterface(const Guid& clsid, const Guid& iid, void** object) = 0;
@@ -83,7 +85,8 @@ class ICLRMetaHost : public IUnknown {
   virtual HRESULT __stdcall GetVersionFromFile(const char16_t* file_path, char16_t* buffer, DWORD* buffer_units) = 0;
   virtual HRESULT __stdcall EnumerateInstalledRuntimes(IUnknown** enumerator) = 0;
   virtual HRESULT __stdcall EnumerateLoadedRuntimes(void* process, IUnknown** enumerator) = 0;
-  virtual HRESULT __stdcall RequestRuntimeLoadedNotification(void(__stdcall* callback)(ICLRRuntimeInfo*, void*, void*)) = 0;
+  virtual HRESULT __stdcall RequestRuntimeLoadedNotification(void(__stdcall* callback)(ICLRRuntimeInfo*, void*,
+                                                                                       void*)) = 0;
   virtual HRESULT __stdcall QueryLegacyV2RuntimeBinding(const Guid& iid, void** object) = 0;
   virtual HRESULT __stdcall ExitProcess(int32_t exit_code) = 0;
 
