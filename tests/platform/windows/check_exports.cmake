@@ -3,6 +3,8 @@
 # else, and imports only what a host provides: the host's API library
 # (OBSApi.dll) and system DLLs, no MinGW runtime DLL (it is linked -static).
 
+cmake_minimum_required(VERSION 3.25)
+
 execute_process(COMMAND ${OBJDUMP} -p ${MODULE} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "${OBJDUMP} -p ${MODULE} failed")
