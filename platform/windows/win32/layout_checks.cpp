@@ -50,39 +50,29 @@ SAME_FIELD(MSG, MSG, lParam);
 SAME_FIELD(MSG, MSG, time);
 SAME_FIELD(MSG, MSG, pt);
 
-// Every field of both fonts, which differ only in the face name's type.
-#define LOGFONT_FIELDS(type)                \
-  SAME_FIELD(type, type, lfHeight);         \
-  SAME_FIELD(type, type, lfWidth);          \
-  SAME_FIELD(type, type, lfEscapement);     \
-  SAME_FIELD(type, type, lfOrientation);    \
-  SAME_FIELD(type, type, lfWeight);         \
-  SAME_FIELD(type, type, lfItalic);         \
-  SAME_FIELD(type, type, lfUnderline);      \
-  SAME_FIELD(type, type, lfStrikeOut);      \
-  SAME_FIELD(type, type, lfCharSet);        \
-  SAME_FIELD(type, type, lfOutPrecision);   \
-  SAME_FIELD(type, type, lfClipPrecision);  \
-  SAME_FIELD(type, type, lfQuality);        \
-  SAME_FIELD(type, type, lfPitchAndFamily); \
-  SAME_FIELD(type, type, lfFaceName);
+// Every field of both fonts, which differ only in the face name's type, and
+// of the bitmap header.
+// clang-format off
+#define LOGFONT_FIELDS(X)                                                                    \
+  X(lfHeight) X(lfWidth) X(lfEscapement) X(lfOrientation) X(lfWeight) X(lfItalic)            \
+  X(lfUnderline) X(lfStrikeOut) X(lfCharSet) X(lfOutPrecision) X(lfClipPrecision)            \
+  X(lfQuality) X(lfPitchAndFamily) X(lfFaceName)
+// clang-format on
+#define LOGFONTW_FIELD(field) SAME_FIELD(LOGFONTW, LOGFONTW, field);
+#define LOGFONTA_FIELD(field) SAME_FIELD(LOGFONTA, LOGFONTA, field);
 SAME_SIZE(LOGFONTW, LOGFONTW);
 SAME_SIZE(LOGFONTA, LOGFONTA);
-LOGFONT_FIELDS(LOGFONTW)
-LOGFONT_FIELDS(LOGFONTA)
+LOGFONT_FIELDS(LOGFONTW_FIELD)
+LOGFONT_FIELDS(LOGFONTA_FIELD)
 
+// clang-format off
+#define BITMAPINFOHEADER_FIELDS(X)                                                           \
+  X(biSize) X(biWidth) X(biHeight) X(biPlanes) X(biBitCount) X(biCompression)                \
+  X(biSizeImage) X(biXPelsPerMeter) X(biYPelsPerMeter) X(biClrUsed) X(biClrImportant)
+// clang-format on
+#define BITMAPINFOHEADER_FIELD(field) SAME_FIELD(BITMAPINFOHEADER, BITMAPINFOHEADER, field);
 SAME_SIZE(BITMAPINFOHEADER, BITMAPINFOHEADER);
-SAME_FIELD(BITMAPINFOHEADER, BITMAPINFOHEADER, biSize);
-SAME_FIELD(BITMAPINFOHEADER, BITMAPINFOHEADER, biWidth);
-SAME_FIELD(BITMAPINFOHEADER, BITMAPINFOHEADER, biHeight);
-SAME_FIELD(BITMAPINFOHEADER, BITMAPINFOHEADER, biPlanes);
-SAME_FIELD(BITMAPINFOHEADER, BITMAPINFOHEADER, biBitCount);
-SAME_FIELD(BITMAPINFOHEADER, BITMAPINFOHEADER, biCompression);
-SAME_FIELD(BITMAPINFOHEADER, BITMAPINFOHEADER, biSizeImage);
-SAME_FIELD(BITMAPINFOHEADER, BITMAPINFOHEADER, biXPelsPerMeter);
-SAME_FIELD(BITMAPINFOHEADER, BITMAPINFOHEADER, biYPelsPerMeter);
-SAME_FIELD(BITMAPINFOHEADER, BITMAPINFOHEADER, biClrUsed);
-SAME_FIELD(BITMAPINFOHEADER, BITMAPINFOHEADER, biClrImportant);
+BITMAPINFOHEADER_FIELDS(BITMAPINFOHEADER_FIELD)
 SAME_SIZE(RGBQUAD, RGBQUAD);
 SAME_SIZE(BITMAPINFO, BITMAPINFO);
 SAME_FIELD(BITMAPINFO, BITMAPINFO, bmiColors);
