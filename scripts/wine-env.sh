@@ -35,14 +35,17 @@ quillora_wine_configure() {
 }
 
 quillora_wine_start() {
-  # A prefix made before wine32 was installed no longer starts (it cannot
-  # load kernel32.dll); it holds nothing of ours, so it is made again.
-  if [[ -d $WINEPREFIX ]] && ! quillora_wine_quiet wine cmd /c exit; then
-    quillora_wine_quiet wineserver -k || true
-    rm -rf "$WINEPREFIX"
-  fi
   mkdir -p "$WINEPREFIX"
   quillora_wine_quiet wineserver -p
+  # A prefix made before wine32 was installed no longer starts (it cannot
+  # load kernel32.dll); it holds nothing of ours, so it is made again.
+  if [[ -f $WINEPREFIX/system.reg ]] && ! quillora_wine_quiet wine cmd /c exit; then
+    quillora_wine_quiet wineserver -k || true
+    quillora_wine_quiet wineserver -w || true
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    quillora_wine_quiet wineserver -p
+  fi
   # Boots or updates the prefix before anything runs in it, with the .NET
   # and HTML engines off, so that Wine never offers to install Mono or Gecko;
   # the tests then see Wine's mscoree without a runtime.
