@@ -68,7 +68,8 @@ void SwitchEncoding(win::HWND window, int32_t ascii) {
 
 }  // namespace
 
-win::LRESULT MessageWindowProc(win::HWND window, win::UINT message, win::WPARAM wparam, win::LPARAM lparam) {
+win::LRESULT WIN_CALLBACK MessageWindowProc(win::HWND window, win::UINT message, win::WPARAM wparam,
+                                            win::LPARAM lparam) {
   switch (message) {
     case win::WM_DESTROY:
       // No quit message: the window's thread is the host's, and its message

@@ -18,4 +18,5 @@ enum CopyDataCode : win::ULONG_PTR {
 
 // The procedure of every message window: stores thanks texts in the window's
 // binding, writes settings into its element and passes lines to the host log.
-win::LRESULT MessageWindowProc(win::HWND window, win::UINT message, win::WPARAM wparam, win::LPARAM lparam);
+win::LRESULT WIN_CALLBACK MessageWindowProc(win::HWND window, win::UINT message, win::WPARAM wparam,
+                                            win::LPARAM lparam);

@@ -1,25 +1,4 @@
-# Cross build for 64-bit Windows with MinGW-w64. The -posix compilers: the
-# default (win32) thread model of GCC 12 has no std::thread or std::mutex.
-# Everything links with -static, so no module needs the MinGW runtime DLLs.
-# Programs run through Wine when CTest starts them.
-
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross build for 64-bit Windows (x64) with MinGW-w64.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
 set(QUILLORA_MINGW_TRIPLE x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${QUILLORA_MINGW_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${QUILLORA_MINGW_TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER ${QUILLORA_MINGW_TRIPLE}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${QUILLORA_MINGW_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
-set(CMAKE_SHARED_LINKER_FLAGS_INIT -static)
-set(CMAKE_MODULE_LINKER_FLAGS_INIT -static)
-
-find_program(QUILLORA_WINE wine REQUIRED)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${QUILLORA_WINE})
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)

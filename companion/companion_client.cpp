@@ -19,7 +19,7 @@ std::u16string CopyText(CopyFn copy) {
 
 template <class Fn>
 void CompanionClient::Resolve(Fn& fn, const char* name) {
-  fn = reinterpret_cast<Fn>(platform::FindExport(module_, name));
+  fn = platform::FindFunction<Fn>(module_, name);
   if (!fn) complete_ = false;
 }
 

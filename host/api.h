@@ -9,9 +9,13 @@
 #include "host/vect2.h"
 #include "host/xelement.h"
 #include "hostapi_export.h"
+#include "platform/calling_conventions.h"
 
-using CreateSourceCallback = ImageSource* (*)(XElement* element);
-using ConfigureSourceCallback = bool (*)(XElement* element, bool creating);
+// The host's library is a C++ one: its functions and the callbacks it calls
+// are __cdecl and its member functions __thiscall on 32-bit Windows, the
+// compiler's defaults there; the free functions and callbacks say so.
+using CreateSourceCallback = ImageSource*(WIN_CDECL*)(XElement* element);
+using ConfigureSourceCallback = bool(WIN_CDECL*)(XElement* element, bool creating);
 
 class HOSTAPI_EXPORT APIInterface {
  public:
@@ -31,12 +35,12 @@ HOSTAPI_EXPORT extern APIInterface* API;
 HOSTAPI_EXPORT extern LocaleStringLookup* locale;
 
 // Shows a message to the user. `owner` is a window handle or null.
-HOSTAPI_EXPORT int OBSMessageBox(void* owner, const char16_t* text, const char16_t* caption, unsigned flags);
+HOSTAPI_EXPORT int WIN_CDECL OBSMessageBox(void* owner, const char16_t* text, const char16_t* caption, unsigned flags);
 
 // Host log. The format takes %s (a UTF-16 text), %d, %i, %u, %x, %f and %%.
-HOSTAPI_EXPORT void Log(const char16_t* format, ...);
+HOSTAPI_EXPORT void WIN_CDECL Log(const char16_t* format, ...);
 // Host log, as a warning line.
-HOSTAPI_EXPORT void AppWarning(const char16_t* format, ...);
+HOSTAPI_EXPORT void WIN_CDECL AppWarning(const char16_t* format, ...);
 
 // Registers the host's colour picker control class for `module_instance`.
-HOSTAPI_EXPORT void InitColorControl(void* module_instance);
+HOSTAPI_EXPORT void WIN_CDECL InitColorControl(void* module_instance);

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "hostapi_export.h"
+#include "platform/calling_conventions.h"
 
 // The host's wide string: UTF-16 code units in a buffer from MainAllocator and
 // a length. Non-empty means: buffer present, first unit not 0, length not 0.
@@ -63,8 +64,8 @@ class HOSTAPI_EXPORT String {
 };
 
 // Length of a 0-terminated UTF-16 text.
-HOSTAPI_EXPORT std::size_t slen(const char16_t* text);
+HOSTAPI_EXPORT std::size_t WIN_CDECL slen(const char16_t* text);
 
 // Copies at most `max_chars` units of `src` into `dst` and terminates it; `dst`
 // holds max_chars + 1 units. Returns dst.
-HOSTAPI_EXPORT char16_t* scpy_n(char16_t* dst, const char16_t* src, unsigned max_chars);
+HOSTAPI_EXPORT char16_t* WIN_CDECL scpy_n(char16_t* dst, const char16_t* src, unsigned max_chars);

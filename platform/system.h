@@ -2,6 +2,8 @@
 
 // Small operating-system services the portable code needs, one function each.
 
+#include <type_traits>
+
 namespace platform {
 
 // True when the file at `path` exists. `path` uses Windows separators ("\"),
@@ -12,6 +14,15 @@ bool FileExists(const char* path);
 void* OpenModule(const char* path);
 // The address of export `name` in a module from OpenModule, or null.
 void* FindExport(void* module, const char* name);
+// Export `name` as a pointer of the function type FnPointer, or null. The
+// system hands out untyped addresses; this is the one place that turns one
+// into a function pointer, so FnPointer must be the export's real type,
+// calling convention included.
+template <class FnPointer>
+FnPointer FindFunction(void* module, const char* name) {
+  static_assert(std::is_function_v<std::remove_pointer_t<FnPointer>>, "a function pointer type");
+  return reinterpret_cast<FnPointer>(FindExport(module, name));
+}
 void CloseModule(void* module);
 // The instance handle (load address) of the loaded module holding `address`,
 // or null when no module holds it.

@@ -15,6 +15,7 @@
 
 #include <cstdint>
 
+#include "platform/calling_conventions.h"
 #include "platform/win32_handles.h"
 #include "platform_export.h"
 
@@ -33,8 +34,9 @@ using LPARAM = intptr_t;
 using LRESULT = intptr_t;
 using ULONG_PTR = uintptr_t;
 
-// x86-64 has one calling convention, so no CALLBACK decoration is needed.
-using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
+// The system calls a window procedure __stdcall on 32-bit Windows: one
+// declared without WIN_CALLBACK does not convert to this type.
+using WNDPROC = LRESULT(WIN_CALLBACK*)(HWND, UINT, WPARAM, LPARAM);
 
 struct WNDCLASSW {
   UINT style;
@@ -158,37 +160,37 @@ constexpr uintptr_t IDI_APPLICATION = 32512;
 constexpr uintptr_t IDC_CROSS = 32515;
 
 // user32 / kernel32
-PLATFORM_EXPORT HMODULE GetModuleHandleW(const WCHAR* module_name);
-PLATFORM_EXPORT ATOM RegisterClassW(const WNDCLASSW* window_class);
-PLATFORM_EXPORT BOOL UnregisterClassW(const WCHAR* class_name, HINSTANCE instance);
-PLATFORM_EXPORT HWND CreateWindowExW(DWORD ex_style, const WCHAR* class_name, const WCHAR* window_name, DWORD style,
-                                     int x, int y, int width, int height, HWND parent, HMENU menu,
-                                     HINSTANCE instance, void* param);
-PLATFORM_EXPORT BOOL DestroyWindow(HWND window);
-PLATFORM_EXPORT BOOL IsWindow(HWND window);
-PLATFORM_EXPORT LRESULT DefWindowProcW(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-PLATFORM_EXPORT LRESULT SendMessageW(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-PLATFORM_EXPORT BOOL PostMessageW(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-PLATFORM_EXPORT BOOL GetMessageW(MSG* msg, HWND window, UINT filter_min, UINT filter_max);
-PLATFORM_EXPORT BOOL PeekMessageW(MSG* msg, HWND window, UINT filter_min, UINT filter_max, UINT remove);
-PLATFORM_EXPORT LRESULT DispatchMessageW(const MSG* msg);
-PLATFORM_EXPORT void PostQuitMessage(int exit_code);
-PLATFORM_EXPORT DWORD GetWindowThreadProcessId(HWND window, DWORD* process_id);
-PLATFORM_EXPORT DWORD GetCurrentThreadId();
-PLATFORM_EXPORT DWORD GetLastError();
-PLATFORM_EXPORT HICON LoadIconW(HINSTANCE instance, const WCHAR* name);
-PLATFORM_EXPORT HCURSOR LoadCursorW(HINSTANCE instance, const WCHAR* name);
-PLATFORM_EXPORT int MultiByteToWideChar(UINT code_page, DWORD flags, const char* src, int src_bytes, WCHAR* dst,
-                                        int dst_units);
+PLATFORM_EXPORT HMODULE WIN_API GetModuleHandleW(const WCHAR* module_name);
+PLATFORM_EXPORT ATOM WIN_API RegisterClassW(const WNDCLASSW* window_class);
+PLATFORM_EXPORT BOOL WIN_API UnregisterClassW(const WCHAR* class_name, HINSTANCE instance);
+PLATFORM_EXPORT HWND WIN_API CreateWindowExW(DWORD ex_style, const WCHAR* class_name, const WCHAR* window_name,
+                                             DWORD style, int x, int y, int width, int height, HWND parent, HMENU menu,
+                                             HINSTANCE instance, void* param);
+PLATFORM_EXPORT BOOL WIN_API DestroyWindow(HWND window);
+PLATFORM_EXPORT BOOL WIN_API IsWindow(HWND window);
+PLATFORM_EXPORT LRESULT WIN_API DefWindowProcW(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+PLATFORM_EXPORT LRESULT WIN_API SendMessageW(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+PLATFORM_EXPORT BOOL WIN_API PostMessageW(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+PLATFORM_EXPORT BOOL WIN_API GetMessageW(MSG* msg, HWND window, UINT filter_min, UINT filter_max);
+PLATFORM_EXPORT BOOL WIN_API PeekMessageW(MSG* msg, HWND window, UINT filter_min, UINT filter_max, UINT remove);
+PLATFORM_EXPORT LRESULT WIN_API DispatchMessageW(const MSG* msg);
+PLATFORM_EXPORT void WIN_API PostQuitMessage(int exit_code);
+PLATFORM_EXPORT DWORD WIN_API GetWindowThreadProcessId(HWND window, DWORD* process_id);
+PLATFORM_EXPORT DWORD WIN_API GetCurrentThreadId();
+PLATFORM_EXPORT DWORD WIN_API GetLastError();
+PLATFORM_EXPORT HICON WIN_API LoadIconW(HINSTANCE instance, const WCHAR* name);
+PLATFORM_EXPORT HCURSOR WIN_API LoadCursorW(HINSTANCE instance, const WCHAR* name);
+PLATFORM_EXPORT int WIN_API MultiByteToWideChar(UINT code_page, DWORD flags, const char* src, int src_bytes, WCHAR* dst,
+                                                int dst_units);
 
 // gdi32
-PLATFORM_EXPORT HGDIOBJ GetStockObject(int object);
-PLATFORM_EXPORT HFONT CreateFontIndirectW(const LOGFONTW* font);
-PLATFORM_EXPORT int GetObjectA(HGDIOBJ object, int size, void* out);
-PLATFORM_EXPORT HDC CreateCompatibleDC(HDC dc);
-PLATFORM_EXPORT HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, void* section,
-                                         DWORD offset);
-PLATFORM_EXPORT BOOL DeleteObject(HGDIOBJ object);
-PLATFORM_EXPORT BOOL DeleteDC(HDC dc);
+PLATFORM_EXPORT HGDIOBJ WIN_API GetStockObject(int object);
+PLATFORM_EXPORT HFONT WIN_API CreateFontIndirectW(const LOGFONTW* font);
+PLATFORM_EXPORT int WIN_API GetObjectA(HGDIOBJ object, int size, void* out);
+PLATFORM_EXPORT HDC WIN_API CreateCompatibleDC(HDC dc);
+PLATFORM_EXPORT HBITMAP WIN_API CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, void* section,
+                                                 DWORD offset);
+PLATFORM_EXPORT BOOL WIN_API DeleteObject(HGDIOBJ object);
+PLATFORM_EXPORT BOOL WIN_API DeleteDC(HDC dc);
 
 }  // namespace win

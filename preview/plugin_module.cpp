@@ -3,10 +3,10 @@
 #include "platform/system.h"
 
 PluginModule::PluginModule(const std::string& path) : module_(platform::OpenModule(path.c_str())) {
-  load_ = reinterpret_cast<LoadFn>(platform::FindExport(module_, "LoadPlugin"));
-  unload_ = reinterpret_cast<UnloadFn>(platform::FindExport(module_, "UnloadPlugin"));
-  name_ = reinterpret_cast<TextFn>(platform::FindExport(module_, "GetPluginName"));
-  description_ = reinterpret_cast<TextFn>(platform::FindExport(module_, "GetPluginDescription"));
+  load_ = platform::FindFunction<LoadFn>(module_, "LoadPlugin");
+  unload_ = platform::FindFunction<UnloadFn>(module_, "UnloadPlugin");
+  name_ = platform::FindFunction<TextFn>(module_, "GetPluginName");
+  description_ = platform::FindFunction<TextFn>(module_, "GetPluginDescription");
 }
 
 void* PluginModule::Instance() const { return platform::ModuleContaining(reinterpret_cast<const void*>(load_)); }

@@ -16,7 +16,8 @@ packages=(
 if [[ "${1:-}" == "--windows" ]]; then
   # MinGW's zlib under the cross-built libpng; dpkg-dev unpacks the source
   # packages that the cross build compiles (cmake/windows-third-party.cmake).
-  packages+=(g++-mingw-w64-x86-64 wine wine64 libz-mingw-w64-dev dpkg-dev)
+  # Both architectures' compilers; 32-bit Wine comes after the list.
+  packages+=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 libz-mingw-w64-dev dpkg-dev)
 fi
 
 # Only what is missing is installed: when everything is present this is a
@@ -60,4 +61,10 @@ if ! cmp -s "$aliases_src" "$aliases_dst"; then
 fi
 if [[ -n $fonts_changed ]]; then
   $sudo fc-cache
+fi
+
+# 32-bit Wine for the x86 tests, after everything else: its install pins the
+# libraries it shares with what is already there.
+if [[ "${1:-}" == "--windows" ]]; then
+  "$(dirname "$0")/install-wine32.sh"
 fi

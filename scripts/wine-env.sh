@@ -1,13 +1,16 @@
 # Sourced: the Wine environment the Windows build's programs run in.
-#   source scripts/wine-env.sh [build folder]     (default build/windows)
+#   source scripts/wine-env.sh [build folder]     (default build/windows-x64)
 #   quillora_wine_start   persistent wineserver and a booted, configured prefix
 #   quillora_wine_stop    ends the wineserver and every Wine process of the prefix
-# Between the two, `ctest --preset windows` or `wine build/windows/X.exe`.
+# Between the two, `ctest --preset windows-x64` or `wine build/windows-x64/X.exe`,
+# and the same for windows-x86.
 
 quillora_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-quillora_windows_build=$(realpath -m "${1:-$quillora_root/build/windows}")
+quillora_windows_build=$(realpath -m "${1:-$quillora_root/build/windows-x64}")
 
-# A prefix of the build's own, headless and quiet.
+# A prefix of the build's own, headless and quiet. A 64-bit prefix runs the
+# programs of both architectures: with wine32 installed, `wine` starts the
+# loader a program needs.
 export WINEPREFIX=$quillora_windows_build/wine-prefix
 export WINEARCH=win64
 export WINEDEBUG=-all
@@ -34,6 +37,15 @@ quillora_wine_configure() {
 quillora_wine_start() {
   mkdir -p "$WINEPREFIX"
   quillora_wine_quiet wineserver -p
+  # A prefix made before wine32 was installed no longer starts (it cannot
+  # load kernel32.dll); it holds nothing of ours, so it is made again.
+  if [[ -f $WINEPREFIX/system.reg ]] && ! quillora_wine_quiet wine cmd /c exit; then
+    quillora_wine_quiet wineserver -k || true
+    quillora_wine_quiet wineserver -w || true
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    quillora_wine_quiet wineserver -p
+  fi
   # Boots or updates the prefix before anything runs in it, with the .NET
   # and HTML engines off, so that Wine never offers to install Mono or Gecko;
   # the tests then see Wine's mscoree without a runtime.

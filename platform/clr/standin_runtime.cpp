@@ -75,7 +75,7 @@ class StandInRuntimeHost final : public ICLRRuntimeHost, public RefCounted {
     if (platform::FaultInjected(platform::FaultPoint::RuntimeCall)) return E_FAIL;
     void* module = Module(Narrow(assembly_path));
     if (!module) return COR_E_FILENOTFOUND;
-    auto entry = reinterpret_cast<ManagedEntry>(platform::FindExport(module, ExportName(type, method).c_str()));
+    auto entry = platform::FindFunction<ManagedEntry>(module, ExportName(type, method).c_str());
     if (!entry) return COR_E_MISSINGMETHOD;
     // Not under the lock: the method may block (a form) while other threads
     // issue commands.

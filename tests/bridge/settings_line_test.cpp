@@ -60,10 +60,14 @@ TEST_F(SettingsLineTest, AsciiPrecedesTheLineOnlyWhenTheElementAsksForIt) {
   EXPECT_EQ(UsingAscii, 0);
 }
 
+// Architecture-dependent: the window number is the handle's low 32 bits,
+// on x86 the whole handle; on x64 the bits above must not reach it (the
+// 64-bit values below are 0x8000'1234 on x86).
 TEST_F(SettingsLineTest, WindowWithTopBitSetIsSentAsANegativeNumber) {
-  BuildAndSendSettings(&NewElement(), Window(0xFFFFFFFF80001234u));
+  BuildAndSendSettings(&NewElement(), Window(static_cast<uintptr_t>(0xFFFF'FFFF'8000'1234u)));
   EXPECT_TRUE(runtime.commands.at(0).starts_with(u"Set:-2147478988{|}"));
-  EXPECT_EQ(WindowNumber(Window(0x180001234u)), -2147478988);
+  EXPECT_EQ(WindowNumber(Window(static_cast<uintptr_t>(0x1'8000'1234u))), -2147478988);
+  EXPECT_EQ(WindowNumber(Window(0x8000'1234u)), -2147478988);
 }
 
 TEST_F(SettingsLineTest, NothingIsSentWithoutElementOrRuntime) {

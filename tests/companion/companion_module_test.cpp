@@ -27,7 +27,7 @@ struct Received {
 std::mutex g_mutex;
 std::vector<Received> g_received;
 
-win::LRESULT RecordingProc(win::HWND window, win::UINT message, win::WPARAM wparam, win::LPARAM lparam) {
+win::LRESULT WIN_CALLBACK RecordingProc(win::HWND window, win::UINT message, win::WPARAM wparam, win::LPARAM lparam) {
   if (message == win::WM_COPYDATA || message >= win::WM_USER) {
     Received received{message, 0, {}, win::GetCurrentThreadId()};
     if (message == win::WM_COPYDATA) {

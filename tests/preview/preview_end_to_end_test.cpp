@@ -42,10 +42,9 @@ std::string Read(const fs::path& path) {
 // The line as the plug-in renders it into its texture for a source with the
 // scene's settings: the texture's pixels as an RGBA image.
 Image RenderThroughTheSource(const std::u16string& line) {
-  using LoadFn = bool (*)();
   void* plugin = platform::OpenModule("plugins/" QUILLORA_PLUGIN_FILE_NAME);
-  const auto load = reinterpret_cast<LoadFn>(platform::FindExport(plugin, "LoadPlugin"));
-  const auto unload = reinterpret_cast<LoadFn>(platform::FindExport(plugin, "UnloadPlugin"));
+  const auto load = platform::FindFunction<bool (*)()>(plugin, "LoadPlugin");
+  const auto unload = platform::FindFunction<void (*)()>(plugin, "UnloadPlugin");
   CompanionClient companion(".\\plugins\\QuilloraThanks\\Kelvaro.dll");
   EXPECT_TRUE(plugin && load && unload && companion.ok());
   if (!plugin || !load || !unload || !companion.ok()) return {};

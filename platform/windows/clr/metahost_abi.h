@@ -3,8 +3,8 @@
 // The COM interfaces of .NET runtime hosting, declared here because MinGW
 // ships no metahost.h and no mscoree import library. Method order is the
 // vtable order of metahost.idl and mscoree.idl; every slot is declared, used
-// or not. x86-64 has one calling convention, so __stdcall is implied. Text is
-// UTF-16, as LPCWSTR.
+// or not. Every method, callback and export is __stdcall (STDMETHODCALLTYPE,
+// STDAPI), which matters on 32-bit Windows. Text is UTF-16, as LPCWSTR.
 
 #include <cstdint>
 
@@ -30,9 +30,9 @@ inline constexpr Guid IID_ICLRRuntimeHost{0x90f1a06c, 0x7712, 0x4762, {0x86, 0xb
 
 class IUnknown {
  public:
-  virtual HRESULT QueryInterface(const Guid& iid, void** object) = 0;
-  virtual ULONG AddRef() = 0;
-  virtual ULONG Release() = 0;
+  virtual HRESULT __stdcall QueryInterface(const Guid& iid, void** object) = 0;
+  virtual ULONG __stdcall AddRef() = 0;
+  virtual ULONG __stdcall Release() = 0;
 
  protected:
   ~IUnknown() = default;
@@ -40,19 +40,20 @@ class IUnknown {
 
 class ICLRRuntimeHost : public IUnknown {
  public:
-  virtual HRESULT Start() = 0;
-  virtual HRESULT Stop() = 0;
-  virtual HRESULT SetHostControl(IUnknown* host_control) = 0;
-  virtual HRESULT GetCLRControl(IUnknown** clr_control) = 0;
-  virtual HRESULT UnloadAppDomain(DWORD app_domain_id, BOOL wait_until_done) = 0;
-  virtual HRESULT ExecuteInAppDomain(DWORD app_domain_id, HRESULT (*callback)(void* cookie), void* cookie) = 0;
-  virtual HRESULT GetCurrentAppDomainId(DWORD* app_domain_id) = 0;
-  virtual HRESULT ExecuteApplication(const char16_t* app_full_name, DWORD manifest_paths_count,
-                                     const char16_t** manifest_paths, DWORD activation_data_count,
-                                     const char16_t** activation_data, int* return_value) = 0;
-  virtual HRESULT ExecuteInDefaultAppDomain(const char16_t* assembly_path, const char16_t* type_name,
-                                            const char16_t* method_name, const char16_t* argument,
-                                            DWORD* return_value) = 0;
+  virtual HRESULT __stdcall Start() = 0;
+  virtual HRESULT __stdcall Stop() = 0;
+  virtual HRESULT __stdcall SetHostControl(IUnknown* host_control) = 0;
+  virtual HRESULT __stdcall GetCLRControl(IUnknown** clr_control) = 0;
+  virtual HRESULT __stdcall UnloadAppDomain(DWORD app_domain_id, BOOL wait_until_done) = 0;
+  virtual HRESULT __stdcall ExecuteInAppDomain(DWORD app_domain_id, HRESULT(__stdcall* callback)(void* cookie),
+                                               void* cookie) = 0;
+  virtual HRESULT __stdcall GetCurrentAppDomainId(DWORD* app_domain_id) = 0;
+  virtual HRESULT __stdcall ExecuteApplication(const char16_t* app_full_name, DWORD manifest_paths_count,
+                                               const char16_t** manifest_paths, DWORD activation_data_count,
+                                               const char16_t** activation_data, int* return_value) = 0;
+  virtual HRESULT __stdcall ExecuteInDefaultAppDomain(const char16_t* assembly_path, const char16_t* type_name,
+                                                      const char16_t* method_name, const char16_t* argument,
+                                                      DWORD* return_value) = 0;
 
  protected:
   ~ICLRRuntimeHost() = default;
@@ -60,18 +61,19 @@ class ICLRRuntimeHost : public IUnknown {
 
 class ICLRRuntimeInfo : public IUnknown {
  public:
-  virtual HRESULT GetVersionString(char16_t* buffer, DWORD* buffer_units) = 0;
-  virtual HRESULT GetRuntimeDirectory(char16_t* buffer, DWORD* buffer_units) = 0;
-  virtual HRESULT IsLoaded(void* process, BOOL* loaded) = 0;
-  virtual HRESULT LoadErrorString(unsigned resource_id, char16_t* buffer, DWORD* buffer_units, int32_t locale) = 0;
-  virtual HRESULT LoadLibrary(const char16_t* dll_name, void** module) = 0;
-  virtual HRESULT GetProcAddress(const char* proc_name, void** proc) = 0;
-  virtual HRESULT GetInterface(const Guid& clsid, const Guid& iid, void** object) = 0;
-  virtual HRESULT IsLoadable(BOOL* loadable) = 0;
-  virtual HRESULT SetDefaultStartupFlags(DWORD flags, const char16_t* host_config_file) = 0;
-  virtual HRESULT GetDefaultStartupFlags(DWORD* flags, char16_t* host_config_file, DWORD* buffer_units) = 0;
-  virtual HRESULT BindAsLegacyV2Runtime() = 0;
-  virtual HRESULT IsStarted(BOOL* started, DWORD* startup_flags) = 0;
+  virtual HRESULT __stdcall GetVersionString(char16_t* buffer, DWORD* buffer_units) = 0;
+  virtual HRESULT __stdcall GetRuntimeDirectory(char16_t* buffer, DWORD* buffer_units) = 0;
+  virtual HRESULT __stdcall IsLoaded(void* process, BOOL* loaded) = 0;
+  virtual HRESULT __stdcall LoadErrorString(unsigned resource_id, char16_t* buffer, DWORD* buffer_units,
+                                            int32_t locale) = 0;
+  virtual HRESULT __stdcall LoadLibrary(const char16_t* dll_name, void** module) = 0;
+  virtual HRESULT __stdcall GetProcAddress(const char* proc_name, void** proc) = 0;
+  virtual HRESULT __stdcall GetInterface(const Guid& clsid, const Guid& iid, void** object) = 0;
+  virtual HRESULT __stdcall IsLoadable(BOOL* loadable) = 0;
+  virtual HRESULT __stdcall SetDefaultStartupFlags(DWORD flags, const char16_t* host_config_file) = 0;
+  virtual HRESULT __stdcall GetDefaultStartupFlags(DWORD* flags, char16_t* host_config_file, DWORD* buffer_units) = 0;
+  virtual HRESULT __stdcall BindAsLegacyV2Runtime() = 0;
+  virtual HRESULT __stdcall IsStarted(BOOL* started, DWORD* startup_flags) = 0;
 
  protected:
   ~ICLRRuntimeInfo() = default;
@@ -79,19 +81,20 @@ class ICLRRuntimeInfo : public IUnknown {
 
 class ICLRMetaHost : public IUnknown {
  public:
-  virtual HRESULT GetRuntime(const char16_t* version, const Guid& iid, void** runtime) = 0;
-  virtual HRESULT GetVersionFromFile(const char16_t* file_path, char16_t* buffer, DWORD* buffer_units) = 0;
-  virtual HRESULT EnumerateInstalledRuntimes(IUnknown** enumerator) = 0;
-  virtual HRESULT EnumerateLoadedRuntimes(void* process, IUnknown** enumerator) = 0;
-  virtual HRESULT RequestRuntimeLoadedNotification(void (*callback)(ICLRRuntimeInfo*, void*, void*)) = 0;
-  virtual HRESULT QueryLegacyV2RuntimeBinding(const Guid& iid, void** object) = 0;
-  virtual HRESULT ExitProcess(int32_t exit_code) = 0;
+  virtual HRESULT __stdcall GetRuntime(const char16_t* version, const Guid& iid, void** runtime) = 0;
+  virtual HRESULT __stdcall GetVersionFromFile(const char16_t* file_path, char16_t* buffer, DWORD* buffer_units) = 0;
+  virtual HRESULT __stdcall EnumerateInstalledRuntimes(IUnknown** enumerator) = 0;
+  virtual HRESULT __stdcall EnumerateLoadedRuntimes(void* process, IUnknown** enumerator) = 0;
+  virtual HRESULT __stdcall RequestRuntimeLoadedNotification(void(__stdcall* callback)(ICLRRuntimeInfo*, void*,
+                                                                                       void*)) = 0;
+  virtual HRESULT __stdcall QueryLegacyV2RuntimeBinding(const Guid& iid, void** object) = 0;
+  virtual HRESULT __stdcall ExitProcess(int32_t exit_code) = 0;
 
  protected:
   ~ICLRMetaHost() = default;
 };
 
 // mscoree.dll's export.
-using CLRCreateInstanceFn = HRESULT (*)(const Guid& clsid, const Guid& iid, void** object);
+using CLRCreateInstanceFn = HRESULT __stdcall(const Guid& clsid, const Guid& iid, void** object);
 
 }  // namespace mscoree

@@ -20,7 +20,7 @@ HRESULT CLRCreateInstance(ICLRMetaHost** meta_host) {
   void* mscoree = platform::OpenModule("mscoree.dll");
   if (!mscoree) return kModuleNotFound;
   // Before .NET 4 mscoree had no CLRCreateInstance.
-  auto create = reinterpret_cast<mscoree::CLRCreateInstanceFn>(platform::FindExport(mscoree, "CLRCreateInstance"));
+  auto create = platform::FindFunction<mscoree::CLRCreateInstanceFn*>(mscoree, "CLRCreateInstance");
   if (!create) return kProcNotFound;
   return HandOut<ICLRMetaHost, mscoree::ICLRMetaHost>(
       meta_host, [&](void** object) { return create(mscoree::CLSID_CLRMetaHost, mscoree::IID_ICLRMetaHost, object); },

@@ -2,8 +2,6 @@
 // gdi32, so they must be the real ones bit for bit. Our constants are read
 // before <windows.h> turns their names into macros.
 
-#include <cstddef>
-
 #include "platform/win32.h"
 
 namespace ours {
@@ -21,11 +19,10 @@ constexpr win::DWORD kErrors[] = {win::ERROR_CLASS_ALREADY_EXISTS, win::ERROR_IN
 
 #include <windows.h>
 
-#define SAME_FIELD(ours, real, field)                                                       \
-  static_assert(offsetof(win::ours, field) == offsetof(::real, field), #ours "." #field); \
-  static_assert(sizeof(win::ours::field) == sizeof(::real::field), #ours "." #field)
+#include "platform/windows/abi_checks.h"
 
-#define SAME_SIZE(ours, real) static_assert(sizeof(win::ours) == sizeof(::real), #ours)
+#define SAME_FIELD(ours, real, field) ABI_SAME_FIELD(win::ours, ::real, field)
+#define SAME_SIZE(ours, real) ABI_SAME_SIZE(win::ours, ::real)
 
 SAME_SIZE(WNDCLASSW, WNDCLASSW);
 SAME_FIELD(WNDCLASSW, WNDCLASSW, style);
@@ -53,32 +50,39 @@ SAME_FIELD(MSG, MSG, lParam);
 SAME_FIELD(MSG, MSG, time);
 SAME_FIELD(MSG, MSG, pt);
 
+// Every field of both fonts, which differ only in the face name's type, and
+// of the bitmap header.
+// clang-format off
+#define LOGFONT_FIELDS(X)                                                                    \
+  X(lfHeight) X(lfWidth) X(lfEscapement) X(lfOrientation) X(lfWeight) X(lfItalic)            \
+  X(lfUnderline) X(lfStrikeOut) X(lfCharSet) X(lfOutPrecision) X(lfClipPrecision)            \
+  X(lfQuality) X(lfPitchAndFamily) X(lfFaceName)
+// clang-format on
+#define LOGFONTW_FIELD(field) SAME_FIELD(LOGFONTW, LOGFONTW, field);
+#define LOGFONTA_FIELD(field) SAME_FIELD(LOGFONTA, LOGFONTA, field);
 SAME_SIZE(LOGFONTW, LOGFONTW);
 SAME_SIZE(LOGFONTA, LOGFONTA);
-SAME_FIELD(LOGFONTW, LOGFONTW, lfHeight);
-SAME_FIELD(LOGFONTW, LOGFONTW, lfWeight);
-SAME_FIELD(LOGFONTW, LOGFONTW, lfItalic);
-SAME_FIELD(LOGFONTW, LOGFONTW, lfCharSet);
-SAME_FIELD(LOGFONTW, LOGFONTW, lfQuality);
-SAME_FIELD(LOGFONTW, LOGFONTW, lfFaceName);
-SAME_FIELD(LOGFONTA, LOGFONTA, lfHeight);
-SAME_FIELD(LOGFONTA, LOGFONTA, lfWeight);
-SAME_FIELD(LOGFONTA, LOGFONTA, lfFaceName);
+LOGFONT_FIELDS(LOGFONTW_FIELD)
+LOGFONT_FIELDS(LOGFONTA_FIELD)
 
+// clang-format off
+#define BITMAPINFOHEADER_FIELDS(X)                                                           \
+  X(biSize) X(biWidth) X(biHeight) X(biPlanes) X(biBitCount) X(biCompression)                \
+  X(biSizeImage) X(biXPelsPerMeter) X(biYPelsPerMeter) X(biClrUsed) X(biClrImportant)
+// clang-format on
+#define BITMAPINFOHEADER_FIELD(field) SAME_FIELD(BITMAPINFOHEADER, BITMAPINFOHEADER, field);
 SAME_SIZE(BITMAPINFOHEADER, BITMAPINFOHEADER);
-SAME_FIELD(BITMAPINFOHEADER, BITMAPINFOHEADER, biWidth);
-SAME_FIELD(BITMAPINFOHEADER, BITMAPINFOHEADER, biHeight);
-SAME_FIELD(BITMAPINFOHEADER, BITMAPINFOHEADER, biBitCount);
-SAME_FIELD(BITMAPINFOHEADER, BITMAPINFOHEADER, biCompression);
-SAME_FIELD(BITMAPINFOHEADER, BITMAPINFOHEADER, biClrImportant);
+BITMAPINFOHEADER_FIELDS(BITMAPINFOHEADER_FIELD)
 SAME_SIZE(RGBQUAD, RGBQUAD);
 SAME_SIZE(BITMAPINFO, BITMAPINFO);
 SAME_FIELD(BITMAPINFO, BITMAPINFO, bmiColors);
 
-// Handles, text and the window procedure convert as pointers.
+// Handles, text and the window procedure convert as pointers, and the window
+// procedure is called with the system's convention.
 static_assert(sizeof(win::WCHAR) == sizeof(WCHAR));
 static_assert(sizeof(win::WPARAM) == sizeof(WPARAM) && sizeof(win::LPARAM) == sizeof(LPARAM));
 static_assert(sizeof(win::LRESULT) == sizeof(LRESULT) && sizeof(win::WNDPROC) == sizeof(WNDPROC));
+static_assert(platform::windows::SameConvention(win::WNDPROC{}, ::WNDPROC{}), "WNDPROC convention");
 static_assert(sizeof(win::DWORD) == sizeof(DWORD) && sizeof(win::LONG) == sizeof(LONG));
 
 static_assert(ours::kMessages[0] == WM_DESTROY && ours::kMessages[1] == WM_CLOSE && ours::kMessages[2] == WM_QUIT &&

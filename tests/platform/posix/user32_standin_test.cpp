@@ -60,7 +60,7 @@ std::vector<UINT> MessagesTo(HWND window) {
   return messages;
 }
 
-LRESULT EchoProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT WIN_CALLBACK EchoProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   Record(window, message);
   switch (message) {
     case kAddOne:
@@ -73,12 +73,12 @@ LRESULT EchoProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 // For windows on their own threads: the thread's message loop ends with the window.
-LRESULT PumpedProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT WIN_CALLBACK PumpedProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_DESTROY) PostQuitMessage(0);
   return EchoProc(window, message, wparam, lparam);
 }
 
-LRESULT MinusFiveProc(HWND, UINT, WPARAM, LPARAM) { return -5; }
+LRESULT WIN_CALLBACK MinusFiveProc(HWND, UINT, WPARAM, LPARAM) { return -5; }
 
 class ScopedClass {
  public:
@@ -234,7 +234,7 @@ TEST(WindowClass, CannotBeUnregisteredWhileItHasWindows) {
 int g_refuse_nccreate;
 int g_refuse_create;
 
-LRESULT CreationProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT WIN_CALLBACK CreationProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == standin::WM_NCCREATE || message == standin::WM_CREATE) {
     const auto* create = reinterpret_cast<const standin::CREATESTRUCTW*>(lparam);
     Record(window, message);
@@ -426,7 +426,7 @@ TEST(CrossThreadSend, WaitsForTheOwnerAndReturnsTheProcedureResult) {
 // Each window's partner; kPing sends kAddOne to it from inside the procedure.
 std::atomic<HWND> g_ping_windows[2];
 
-LRESULT PingProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT WIN_CALLBACK PingProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == kPing) {
     HWND partner = window == g_ping_windows[0] ? g_ping_windows[1].load() : g_ping_windows[0].load();
     return SendMessageW(partner, kAddOne, wparam, 0) + 100;

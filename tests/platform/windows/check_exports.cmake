@@ -1,6 +1,9 @@
 # cmake -DOBJDUMP=... -DMODULE=... -P check_exports.cmake
-# The plug-in module exports its four entry points and nothing else, and
-# imports no MinGW runtime DLL (it is linked -static).
+# The plug-in module exports its four entry points, undecorated, and nothing
+# else, and imports only what a host provides: the host's API library
+# (OBSApi.dll) and system DLLs, no MinGW runtime DLL (it is linked -static).
+
+cmake_minimum_required(VERSION 3.25)
 
 execute_process(COMMAND ${OBJDUMP} -p ${MODULE} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
 if(failed)
@@ -23,9 +26,14 @@ if(NOT entries STREQUAL expected)
 endif()
 
 string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
+list(TRANSFORM imports REPLACE "^DLL Name: " "")
+set(provided OBSApi.dll KERNEL32.dll USER32.dll GDI32.dll gdiplus.dll msvcrt.dll)
 foreach(import IN LISTS imports)
-  if(import MATCHES "libstdc\\+\\+|libgcc|libwinpthread")
-    message(FATAL_ERROR "${MODULE} needs a MinGW runtime DLL: ${import}")
+  if(NOT import IN_LIST provided)
+    message(FATAL_ERROR "${MODULE} imports ${import}, which a host does not provide (only ${provided})")
   endif()
 endforeach()
+if(NOT OBSApi.dll IN_LIST imports)
+  message(FATAL_ERROR "${MODULE} does not import the host's API library OBSApi.dll: ${imports}")
+endif()
 message(STATUS "exports: ${entries}; ${imports}")
