@@ -13,7 +13,7 @@ namespace {
 
 bool g_received = false;
 
-win::LRESULT ReceivingProc(win::HWND window, win::UINT message, win::WPARAM wparam, win::LPARAM lparam) {
+win::LRESULT WIN_CALLBACK ReceivingProc(win::HWND window, win::UINT message, win::WPARAM wparam, win::LPARAM lparam) {
   if (message == win::WM_COPYDATA) {
     g_received = true;
     return 0;

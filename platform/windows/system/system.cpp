@@ -71,7 +71,7 @@ void SetEnvironmentValue(const char* name, const char* value) { _putenv_s(name, 
 // threads, while the modules' static destructors run.
 bool ProcessIsExiting() {
   using Query = BOOLEAN(WINAPI*)();
-  static const auto query = reinterpret_cast<Query>(FindExport(::GetModuleHandleA("ntdll.dll"), "RtlDllShutdownInProgress"));
+  static const auto query = FindFunction<Query>(::GetModuleHandleA("ntdll.dll"), "RtlDllShutdownInProgress");
   return query && query();
 }
 
