@@ -11,12 +11,13 @@ namespace gdiplus {
 
 inline uint32_t CompositeOver(uint32_t below, uint32_t color, unsigned coverage) {
   const unsigned alpha = ((color >> 24) * coverage + 127) / 255;
-  if (alpha == 0) return below;
-  if (alpha == 255) return color | 0xFF000000u;
   // Over a transparent pixel the blend below gives the colour itself: the
   // common case of text and backgrounds on a cleared bitmap, without its
-  // divisions.
-  if ((below >> 24) == 0) return alpha << 24 | (color & 0x00FFFFFFu);
+  // divisions, and chosen without a branch on the coverage, which glyph
+  // edges make unpredictable.
+  if ((below >> 24) == 0) return alpha != 0 ? alpha << 24 | (color & 0x00FFFFFFu) : below;
+  if (alpha == 0) return below;
+  if (alpha == 255) return color | 0xFF000000u;
   // Weights in 255ths of 255ths: the colour's and what shows of the pixel.
   const unsigned shown = (below >> 24) * (255 - alpha);
   const unsigned total = alpha * 255 + shown;
