@@ -1,8 +1,8 @@
 #include "platform/posix/gdiplus/text_scratch.h"
 
 #include <algorithm>
-#include <cstring>
 
+#include "platform/posix/gdiplus/blank_memory.h"
 #include "platform/posix/gdiplus/straight_alpha.h"
 
 namespace gdiplus {
@@ -16,17 +16,8 @@ std::vector<uint32_t>& KeptPixels() {
 // Larger memory goes back to the system.
 constexpr std::size_t kMostKeptPixels = std::size_t{1} << 20;
 
-// Pixels looked at together for ink: a cache line, read as 64-bit words.
+// Pixels looked at together for ink: a cache line.
 constexpr int kBlock = 16;
-bool IsBlank(const uint32_t* pixels) {
-  uint64_t ink = 0;
-  for (int word = 0; word < kBlock / 2; ++word) {
-    uint64_t value;
-    std::memcpy(&value, pixels + 2 * word, sizeof value);
-    ink |= value;
-  }
-  return ink == 0;
-}
 
 }  // namespace
 
@@ -65,15 +56,13 @@ Status TextScratch::DrawText(const char16_t* text, int length, const Font* font,
     std::fill_n(pixels_.begin(), static_cast<std::size_t>(width_) * height_, 0u);
     return status;
   }
-  // Most of the scratch stays blank and is passed over a block at a time;
-  // within a block with ink every pixel is composited (no coverage composites
-  // to the pixel itself), which spares a branch that glyph edges make
-  // unpredictable.
+  // Blank blocks are passed over; within a block with ink every pixel is
+  // composited (no coverage gives back the pixel itself).
   for (int y = 0; y < height_; ++y) {
     uint32_t* coverage = &pixels_[static_cast<std::size_t>(y) * width_];
     uint32_t* row = target.Row(y);
     for (int x = 0; x < width_;) {
-      if (x + kBlock <= width_ && IsBlank(coverage + x)) {
+      if (x + kBlock <= width_ && IsBlank(coverage + x, kBlock / 2)) {
         x += kBlock;
         continue;
       }
