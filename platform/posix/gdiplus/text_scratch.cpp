@@ -62,7 +62,7 @@ Status TextScratch::DrawText(const char16_t* text, int length, const Font* font,
     uint32_t* coverage = &pixels_[static_cast<std::size_t>(y) * width_];
     uint32_t* row = target.Row(y);
     for (int x = 0; x < width_;) {
-      if (x + kBlock <= width_ && IsBlank(coverage + x, kBlock / 2)) {
+      if (x + kBlock <= width_ && AllWordsAre(coverage + x, kBlock / 2, 0)) {
         x += kBlock;
         continue;
       }
