@@ -1,8 +1,6 @@
 #include "platform/posix/gdiplus/text_scratch.h"
 
-#include <algorithm>
 
-#include "platform/posix/gdiplus/blank_memory.h"
 #include "platform/posix/gdiplus/straight_alpha.h"
 
 namespace gdiplus {
@@ -15,9 +13,6 @@ std::vector<uint32_t>& KeptPixels() {
 }
 // Larger memory goes back to the system.
 constexpr std::size_t kMostKeptPixels = std::size_t{1} << 20;
-
-// Pixels looked at together for ink: a cache line.
-constexpr int kBlock = 16;
 
 }  // namespace
 
@@ -52,24 +47,13 @@ Status TextScratch::DrawText(const char16_t* text, int length, const Font* font,
                                        reinterpret_cast<GpBrush*>(white_));
   // cairo draws into the memory as it goes; nothing is held back. What a
   // failed drawing left is cleared too.
-  if (status != Ok) {
-    std::fill_n(pixels_.begin(), static_cast<std::size_t>(width_) * height_, 0u);
-    return status;
-  }
-  // Blank blocks are passed over; within a block with ink every pixel is
-  // composited (no coverage gives back the pixel itself).
   for (int y = 0; y < height_; ++y) {
     uint32_t* coverage = &pixels_[static_cast<std::size_t>(y) * width_];
     uint32_t* row = target.Row(y);
-    for (int x = 0; x < width_;) {
-      if (x + kBlock <= width_ && AllWordsAre(coverage + x, kBlock / 2, 0)) {
-        x += kBlock;
-        continue;
-      }
-      for (const int end = std::min(x + kBlock, width_); x < end; ++x) {
-        row[x] = CompositeOver(row[x], color, coverage[x] >> 24);
-        coverage[x] = 0;
-      }
+    for (int x = 0; x < width_; ++x) {
+      if (coverage[x] == 0) continue;
+      if (status == Ok) row[x] = CompositeOver(row[x], color, coverage[x] >> 24);
+      coverage[x] = 0;
     }
   }
   return status;
