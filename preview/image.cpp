@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -32,6 +33,9 @@ Rgba Premultiplied(uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
 
 // `source` (premultiplied) over the straight RGBA pixel `target`.
 void BlendOver(uint8_t* target, const Rgba& source) {
+  // Nothing over a pixel that shows: it stays as it is (the sum below gives
+  // back its own values). Most of a text sprite is nothing.
+  if (source[3] == 0 && target[3] != 0) return;
   const float keep = 1 - source[3];
   const float target_alpha = target[3] / 255.0f;
   const float alpha = source[3] + target_alpha * keep;
@@ -61,12 +65,14 @@ void ForEachCovered(Image& target, float x1, float y1, float x2, float y2, int s
 }  // namespace
 
 void Image::Fill(uint32_t rgba) {
-  for (std::size_t i = 0; i < pixels.size(); i += 4) {
-    pixels[i] = uint8_t(rgba >> 24);
-    pixels[i + 1] = uint8_t(rgba >> 16);
-    pixels[i + 2] = uint8_t(rgba >> 8);
-    pixels[i + 3] = uint8_t(rgba);
-  }
+  if (pixels.size() < 4) return;
+  // The first pixel, then what is filled copied after itself, doubling: the
+  // canvas is filled for every frame composed.
+  const uint8_t bytes[4] = {uint8_t(rgba >> 24), uint8_t(rgba >> 16), uint8_t(rgba >> 8), uint8_t(rgba)};
+  std::memcpy(pixels.data(), bytes, sizeof bytes);
+  const std::size_t size = pixels.size() / 4 * 4;
+  for (std::size_t filled = 4; filled < size; filled *= 2)
+    std::memcpy(pixels.data() + filled, pixels.data(), std::min(filled, size - filled));
 }
 
 void DrawSprite(Image& target, const BgraView& texture, uint32_t color, float x1, float y1, float x2, float y2) {
@@ -75,6 +81,7 @@ void DrawSprite(Image& target, const BgraView& texture, uint32_t color, float x1
                   (color >> 24) / 255.0f};
   const auto fetch = [&](int x, int y) {
     const uint8_t* p = texture.pixels + (std::size_t(y) * texture.width + x) * 4;
+    if (p[3] == 0) return Rgba{};
     return Premultiplied(p[2], p[1], p[0], p[3]);
   };
   ForEachCovered(target, x1, y1, x2, y2, texture.width, texture.height, [&](int x, int y, float u, float v) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/posix/gdiplus/blank_memory.h"
 #include "platform/posix/gdiplus/straight_alpha.h"
 
 namespace gdiplus {
@@ -57,13 +58,30 @@ void CoverageMask::Raise(const CoverageMask& tile, int x, int y) {
 }
 
 void CoverageMask::Paint(const Bitmap& bitmap, ARGB color, bool antialiased) const {
+  // Pixels looked at together for coverage. Blank blocks are passed over, a
+  // fully covered one takes an opaque colour as it is, and within the others
+  // every pixel is composited (no coverage gives back the pixel itself).
+  constexpr int kBlock = 16;
+  constexpr int kWords = kBlock / 8;
+  const bool opaque = (color >> 24) == 255;
+  const int width = width_;
   for (int y = 0; y < height_; ++y) {
-    const uint8_t* coverage = &coverage_[static_cast<std::size_t>(y) * width_];
+    const uint8_t* coverage = &coverage_[static_cast<std::size_t>(y) * width];
     uint32_t* pixels = bitmap.Row(top_ + y) + left_;
-    for (int x = 0; x < width_; ++x) {
-      if (coverage[x] == 0) continue;
-      const unsigned covered = antialiased ? coverage[x] : (coverage[x] >= 128 ? 255 : 0);
-      pixels[x] = CompositeOver(pixels[x], color, covered);
+    for (int x = 0; x < width;) {
+      if (x + kBlock <= width && AllWordsAre(coverage + x, kWords, 0)) {
+        x += kBlock;
+        continue;
+      }
+      if (opaque && x + kBlock <= width && AllWordsAre(coverage + x, kWords, ~uint64_t{0})) {
+        std::fill_n(pixels + x, kBlock, color);
+        x += kBlock;
+        continue;
+      }
+      for (const int end = std::min(x + kBlock, width); x < end; ++x) {
+        const unsigned covered = antialiased ? coverage[x] : (coverage[x] >= 128 ? 255 : 0);
+        pixels[x] = CompositeOver(pixels[x], color, covered);
+      }
     }
   }
 }

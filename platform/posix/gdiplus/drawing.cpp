@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "platform/posix/gdiplus/coverage_mask.h"
 #include "platform/posix/gdiplus/path_coverage.h"
@@ -51,7 +52,9 @@ Status GraphicsClear(Graphics* graphics, ARGB color) {
   if (!graphics) return InvalidParameter;
   if (!graphics->target) return NotImplemented;
   const Bitmap& bitmap = *graphics->target;
-  for (int y = 0; y < bitmap.height; ++y) std::fill_n(bitmap.Row(y), bitmap.width, color);
+  // One row filled, then copied: a bitmap is cleared on every update.
+  std::fill_n(bitmap.Row(0), bitmap.width, color);
+  for (int y = 1; y < bitmap.height; ++y) std::memcpy(bitmap.Row(y), bitmap.Row(0), std::size_t(bitmap.width) * 4);
   return Ok;
 }
 
