@@ -7,25 +7,13 @@
 #include "platform/gdiplus_lock.h"
 #include "platform/posix/gdi/face_name.h"
 #include "platform/posix/gdi/gdi_objects.h"
+#include "platform/posix/gdi/logfont_fields.h"
 
 namespace win {
 namespace {
 
 LOGFONTA Narrow(const LOGFONTW& wide) {
-  LOGFONTA narrow{};
-  narrow.lfHeight = wide.lfHeight;
-  narrow.lfWidth = wide.lfWidth;
-  narrow.lfEscapement = wide.lfEscapement;
-  narrow.lfOrientation = wide.lfOrientation;
-  narrow.lfWeight = wide.lfWeight;
-  narrow.lfItalic = wide.lfItalic;
-  narrow.lfUnderline = wide.lfUnderline;
-  narrow.lfStrikeOut = wide.lfStrikeOut;
-  narrow.lfCharSet = wide.lfCharSet;
-  narrow.lfOutPrecision = wide.lfOutPrecision;
-  narrow.lfClipPrecision = wide.lfClipPrecision;
-  narrow.lfQuality = wide.lfQuality;
-  narrow.lfPitchAndFamily = wide.lfPitchAndFamily;
+  LOGFONTA narrow = gdi::WithFieldsOf<LOGFONTA>(wide);
   gdi::NarrowFaceName(wide.lfFaceName, narrow.lfFaceName);
   return narrow;
 }

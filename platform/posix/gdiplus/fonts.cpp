@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "platform/posix/gdi/logfont_fields.h"
 #include "platform/posix/gdiplus/objects.h"
 #include "platform/common/gdiplus_operation_frame.h"
 
@@ -48,20 +49,7 @@ Status CreateSizedByCell(GpStatus (*create)(win::HDC, const LogFont*, GpFont**),
 // Windows' GDI+ reads a LOGFONTA's face in the ANSI code page, where
 // libgdiplus would read UTF-8: the face goes on as UTF-16.
 win::LOGFONTW Widened(const win::LOGFONTA& narrow) {
-  win::LOGFONTW wide{};
-  wide.lfHeight = narrow.lfHeight;
-  wide.lfWidth = narrow.lfWidth;
-  wide.lfEscapement = narrow.lfEscapement;
-  wide.lfOrientation = narrow.lfOrientation;
-  wide.lfWeight = narrow.lfWeight;
-  wide.lfItalic = narrow.lfItalic;
-  wide.lfUnderline = narrow.lfUnderline;
-  wide.lfStrikeOut = narrow.lfStrikeOut;
-  wide.lfCharSet = narrow.lfCharSet;
-  wide.lfOutPrecision = narrow.lfOutPrecision;
-  wide.lfClipPrecision = narrow.lfClipPrecision;
-  wide.lfQuality = narrow.lfQuality;
-  wide.lfPitchAndFamily = narrow.lfPitchAndFamily;
+  win::LOGFONTW wide = gdi::WithFieldsOf<win::LOGFONTW>(narrow);
   const int bytes = static_cast<int>(strnlen(narrow.lfFaceName, sizeof narrow.lfFaceName));
   if (bytes > 0) win::MultiByteToWideChar(win::CP_ACP, 0, narrow.lfFaceName, bytes, wide.lfFaceName, 31);
   return wide;
