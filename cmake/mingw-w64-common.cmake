@@ -2,8 +2,8 @@
 # each architecture after it sets CMAKE_SYSTEM_PROCESSOR and
 # QUILLORA_MINGW_TRIPLE. The -posix compilers: the default (win32) thread
 # model of GCC 12 has no std::thread or std::mutex. Everything links with
-# -static, so no module needs the MinGW runtime DLLs. Programs run through
-# Wine when CTest starts them.
+# -static, so no module needs the MinGW runtime DLLs. How CTest starts the
+# programs, under Wine, is cmake/wine-emulator.cmake.
 
 set(CMAKE_SYSTEM_NAME Windows)
 
@@ -20,6 +20,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 set(CMAKE_SHARED_LINKER_FLAGS_INIT -static)
 set(CMAKE_MODULE_LINKER_FLAGS_INIT -static)
-
-find_program(QUILLORA_WINE wine REQUIRED)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${QUILLORA_WINE})

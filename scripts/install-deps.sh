@@ -18,6 +18,8 @@ if [[ "${1:-}" == "--windows" ]]; then
   # packages that the cross build compiles (cmake/windows-third-party.cmake).
   # Both architectures' compilers; 32-bit Wine comes after the list.
   packages+=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 libz-mingw-w64-dev dpkg-dev)
+  # The host's ABI: clang in MSVC mode, lld, llvm-dlltool and llvm-undname.
+  packages+=(lld llvm)
 fi
 
 # Only what is missing is installed: when everything is present this is a
@@ -31,7 +33,9 @@ for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if ((${#missing[@]})); then
-  $sudo apt-get update -qq || true
+  # A failed update (an unreachable or stale mirror) leaves the lists there
+  # were: often enough, and the install below says clearly when they are not.
+  $sudo apt-get update -qq || echo "install-deps: apt-get update failed; installing from the package lists there are" >&2
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
   fonts_changed=1
 fi

@@ -6,6 +6,18 @@ set -euo pipefail
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 installed wine32:i386 && exit 0
 
+# On a machine that cannot execute 32-bit programs, 32-bit Wine could not
+# run anything: it is not installed (the x86 suite is skipped there).
+# QUILLORA_CAN_EXECUTE_I386 is the answer of scripts/test-windows.sh's probe.
+answer=${QUILLORA_CAN_EXECUTE_I386:-}
+if [[ -z $answer ]]; then
+  "$(dirname "$0")/can-execute-i386.sh" && answer=yes || answer=no
+fi
+if [[ $answer == no ]]; then
+  echo "install-wine32: this machine cannot execute 32-bit programs; 32-bit Wine not installed"
+  exit 0
+fi
+
 sudo=""
 [[ $(id -u) -eq 0 ]] || sudo="sudo"
 
