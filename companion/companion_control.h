@@ -67,9 +67,6 @@ using CompanionPendingSendsFn = int32_t (*)();
 // malformed lines (each also reported through the log of every window that
 // plays the script), or -1 when the file cannot be read.
 using CompanionLoadGiftScriptFn = int32_t (*)(const char* utf8_path);
-// Time source of the rooms: when set, the companion's clock advances only by
-// CompanionAdvanceClock (the preview's virtual frame clock); otherwise it is
-// the steady clock.
 // How rooms that start later play the gift script: 0 once (the default), 1
 // over and over (6 s after its last gift it begins again), 2 not at all:
 // random gifts without end instead.
@@ -78,6 +75,9 @@ using CompanionPlayGiftsFn = void (*)(int32_t mode);
 // sends one 测试礼物, worth 1000), thanked by the room's rules like any
 // other. Returns 0, or -1 for a window that has no room.
 using CompanionSendSampleGiftFn = int32_t (*)(int32_t window_number);
+// Time source of the rooms: when set, the companion's clock advances only by
+// CompanionAdvanceClock (the preview's virtual frame clock); otherwise it is
+// the steady clock.
 using CompanionUseManualClockFn = void (*)(int32_t manual);
 using CompanionAdvanceClockFn = void (*)(uint32_t milliseconds);
 // Returns once every message due by the current clock has been handled by

@@ -8,7 +8,7 @@
 // The build picks the implementation: the .NET runtime through mscoree on a
 // Windows product build, or the stand-in runtime, which opens the assembly
 // file as a native module and calls the export named after the type and
-// method (see platform/clr/README.md).
+// method (platform/clr/standin_runtime.cpp).
 
 #include <cstdint>
 

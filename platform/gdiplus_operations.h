@@ -3,9 +3,11 @@
 //   GDIPLUS_OPERATION(name, (parameters), (arguments))
 // The file that includes this one defines GDIPLUS_OPERATION first; this list
 // then expands into the interface's declarations (gdiplus.h), the fault
-// hooks' operations (gdiplus_faults.h), the declarations of each platform's
-// hand-written bodies and the functions that frame them
-// (platform/common/gdiplus_operation_bodies.h, gdiplus_operation_frames.h).
+// hooks' operations (gdiplus_faults.h), the declarations of the
+// hand-written bodies both platforms share
+// (platform/common/gdiplus_operation_frame.h) and each platform's interface
+// functions (platform/windows/gdi/gdiplus.cpp,
+// platform/posix/gdiplus/operations.cpp).
 // It is included once per expansion, so it has no include guard, and it
 // undefines GDIPLUS_OPERATION at its end.
 
