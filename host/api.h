@@ -1,5 +1,7 @@
 #pragma once
 
+#include <type_traits>
+
 // The host application interface the plug-in is written against.
 
 #include "host/alloc.h"
@@ -37,10 +39,25 @@ HOSTAPI_EXPORT extern LocaleStringLookup* locale;
 // Shows a message to the user. `owner` is a window handle or null.
 HOSTAPI_EXPORT int WIN_CDECL OBSMessageBox(void* owner, const char16_t* text, const char16_t* caption, unsigned flags);
 
-// Host log. The format takes %s (a UTF-16 text), %d, %i, %u, %x, %f and %%.
-HOSTAPI_EXPORT void WIN_CDECL Log(const char16_t* format, ...);
-// Host log, as a warning line.
-HOSTAPI_EXPORT void WIN_CDECL AppWarning(const char16_t* format, ...);
+// The host log's own variadic functions: Log writes a line, AppWarning a
+// warning line. The format takes %s (a UTF-16 text), %d, %i, %u, %x, %f and %%.
+using HostLogFunction = void(WIN_CDECL*)(const char16_t* format, ...);
+HOSTAPI_EXPORT HostLogFunction HostLog();
+HOSTAPI_EXPORT HostLogFunction HostAppWarning();
+
+// Log and AppWarning hand their arguments to the host's functions as they
+// are, so that the host formats them: numbers, characters and pointers
+// (a UTF-16 text for %s) only, as for any variadic function.
+template <class... Args>
+void Log(const char16_t* format, Args... args) {
+  static_assert((std::is_scalar_v<Args> && ...), "Log takes numbers and pointers");
+  HostLog()(format, args...);
+}
+template <class... Args>
+void AppWarning(const char16_t* format, Args... args) {
+  static_assert((std::is_scalar_v<Args> && ...), "AppWarning takes numbers and pointers");
+  HostAppWarning()(format, args...);
+}
 
 // Registers the host's colour picker control class for `module_instance`.
 HOSTAPI_EXPORT void WIN_CDECL InitColorControl(void* module_instance);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "host/host_global.h"
 #include "hostapi_export.h"
 
 // Colour format of MakeTexture: 8-bit blue, green, red, alpha in memory order.
@@ -30,4 +31,6 @@ class HOSTAPI_EXPORT GraphicsSystem {
                                bool build_mipmaps, bool is_static) = 0;
 };
 
-HOSTAPI_EXPORT extern GraphicsSystem* GS;
+// The host sets GS only while it produces output: it is null while the
+// plug-in loads, and in a configure call made while nothing is on air.
+HOSTAPI_EXPORT extern const HostGlobal<GraphicsSystem> GS;

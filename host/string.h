@@ -23,11 +23,25 @@ class HOSTAPI_EXPORT String {
   String(const char16_t* text);  // NOLINT: implicit, as the host's is
   explicit String(const char* utf8);
   String(const String& other);
-  String(String&& other) noexcept;
+  // Moves hand the buffer over: a layout operation, which the host's class
+  // leaves to its users (it has no move members of its own).
+  String(String&& other) noexcept : buffer_(other.buffer_), length_(other.length_) {
+    other.buffer_ = nullptr;
+    other.length_ = 0;
+  }
   ~String();
 
   String& operator=(const String& other);
-  String& operator=(String&& other) noexcept;
+  String& operator=(String&& other) noexcept {
+    // Swapped: `other` frees this string's old buffer when it goes.
+    char16_t* const buffer = buffer_;
+    const unsigned length = length_;
+    buffer_ = other.buffer_;
+    length_ = other.length_;
+    other.buffer_ = buffer;
+    other.length_ = length;
+    return *this;
+  }
   String& operator=(const char16_t* text);
 
   String& operator<<(const String& other);

@@ -75,4 +75,8 @@ MemoryGraphicsSystem& HostGraphics() {
 
 }  // namespace standin
 
-GraphicsSystem* GS = &standin::HostGraphics();
+namespace {
+GraphicsSystem* CurrentGraphics() { return &standin::HostGraphics(); }
+}  // namespace
+
+extern const HostGlobal<GraphicsSystem> GS{&CurrentGraphics};

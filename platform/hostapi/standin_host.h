@@ -76,19 +76,21 @@ HOSTAPI_EXPORT void ClearColorControlInstance();
 // --- settings tree -----------------------------------------------------------
 // A settings element: values are kept as text, in insertion order, as the
 // host's configuration files keep them.
+// Every XElement of the stand-in host is one: XElement's members are this
+// class's.
 class HOSTAPI_EXPORT SettingsElement : public XElement {
  public:
   explicit SettingsElement(std::u16string name);
-  ~SettingsElement() override;
+  ~SettingsElement();
 
-  const char16_t* GetString(const char16_t* name, const char16_t* def = nullptr) const override;
-  int GetInt(const char16_t* name, int def = 0) const override;
-  float GetFloat(const char16_t* name, float def = 0.0f) const override;
-  void SetString(const char16_t* name, const char16_t* value) override;
-  void SetInt(const char16_t* name, int value) override;
-  void SetFloat(const char16_t* name, float value) override;
-  XElement* GetElement(const char16_t* name) override;
-  XElement* CreateElement(const char16_t* name) override;
+  const char16_t* GetString(const char16_t* name, const char16_t* def = nullptr) const;
+  int GetInt(const char16_t* name, int def = 0) const;
+  float GetFloat(const char16_t* name, float def = 0.0f) const;
+  void SetString(const char16_t* name, const char16_t* value);
+  void SetInt(const char16_t* name, int value);
+  void SetFloat(const char16_t* name, float value);
+  XElement* GetElement(const char16_t* name) const;
+  XElement* CreateElement(const char16_t* name);
 
   struct Value {
     std::u16string name;

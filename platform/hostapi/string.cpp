@@ -44,26 +44,10 @@ String::String(const char* utf8) {
 
 String::String(const String& other) { Assign(other.buffer_, other.length_); }
 
-String::String(String&& other) noexcept : buffer_(other.buffer_), length_(other.length_) {
-  other.buffer_ = nullptr;
-  other.length_ = 0;
-}
-
 String::~String() { Release(); }
 
 String& String::operator=(const String& other) {
   if (this != &other) Assign(other.buffer_, other.length_);
-  return *this;
-}
-
-String& String::operator=(String&& other) noexcept {
-  if (this != &other) {
-    Release();
-    buffer_ = other.buffer_;
-    length_ = other.length_;
-    other.buffer_ = nullptr;
-    other.length_ = 0;
-  }
   return *this;
 }
 
