@@ -10,7 +10,7 @@
 #include "host/string.h"
 #include "host/vect2.h"
 #include "host/xelement.h"
-#include "hostapi_export.h"
+#include "host/host_api_export.h"
 #include "platform/calling_conventions.h"
 
 // The host's library is a C++ one: its functions and the callbacks it calls
@@ -19,31 +19,31 @@
 using CreateSourceCallback = ImageSource*(WIN_CDECL*)(XElement* element);
 using ConfigureSourceCallback = bool(WIN_CDECL*)(XElement* element, bool creating);
 
-class HOSTAPI_EXPORT APIInterface {
+class HOST_API APIInterface {
  public:
   virtual ~APIInterface() = default;
   virtual void RegisterSourceClass(const char16_t* class_name, const char16_t* display_name,
                                    CreateSourceCallback create, ConfigureSourceCallback configure) = 0;
 };
 
-class HOSTAPI_EXPORT LocaleStringLookup {
+class HOST_API LocaleStringLookup {
  public:
   virtual ~LocaleStringLookup() = default;
   // The localised text for `key`, or the key itself when there is none.
   virtual const char16_t* LookupString(const char16_t* key) = 0;
 };
 
-HOSTAPI_EXPORT extern APIInterface* API;
-HOSTAPI_EXPORT extern LocaleStringLookup* locale;
+HOST_API extern APIInterface* API;
+HOST_API extern LocaleStringLookup* locale;
 
 // Shows a message to the user. `owner` is a window handle or null.
-HOSTAPI_EXPORT int WIN_CDECL OBSMessageBox(void* owner, const char16_t* text, const char16_t* caption, unsigned flags);
+HOST_API int WIN_CDECL OBSMessageBox(void* owner, const char16_t* text, const char16_t* caption, unsigned flags);
 
 // The host log's own variadic functions: Log writes a line, AppWarning a
 // warning line. The format takes %s (a UTF-16 text), %d, %i, %u, %x, %f and %%.
 using HostLogFunction = void(WIN_CDECL*)(const char16_t* format, ...);
-HOSTAPI_EXPORT HostLogFunction HostLog();
-HOSTAPI_EXPORT HostLogFunction HostAppWarning();
+HOST_API HostLogFunction HostLog();
+HOST_API HostLogFunction HostAppWarning();
 
 // Log and AppWarning hand their arguments to the host's functions as they
 // are, so that the host formats them: numbers, characters and pointers
@@ -60,4 +60,4 @@ void AppWarning(const char16_t* format, Args... args) {
 }
 
 // Registers the host's colour picker control class for `module_instance`.
-HOSTAPI_EXPORT void WIN_CDECL InitColorControl(void* module_instance);
+HOST_API void WIN_CDECL InitColorControl(void* module_instance);

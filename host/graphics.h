@@ -3,14 +3,14 @@
 #include <cstdint>
 
 #include "host/host_global.h"
-#include "hostapi_export.h"
+#include "host/host_api_export.h"
 
 // Colour format of MakeTexture: 8-bit blue, green, red, alpha in memory order.
 constexpr int GS_BGRA = 6;
 // Image format of UploadPixels: the same layout.
 constexpr int GS_IMAGEFORMAT_BGRA = 9;
 
-class HOSTAPI_EXPORT Texture {
+class HOST_API Texture {
  public:
   virtual ~Texture() = default;
   // Replaces every pixel from `pixels` during the call; `pitch` is the row
@@ -20,7 +20,7 @@ class HOSTAPI_EXPORT Texture {
   virtual unsigned Height() const = 0;
 };
 
-class HOSTAPI_EXPORT GraphicsSystem {
+class HOST_API GraphicsSystem {
  public:
   virtual ~GraphicsSystem() = default;
   // Draws `texture` into the rectangle (x1, y1)-(x2, y2), modulated by `color`.
@@ -33,4 +33,4 @@ class HOSTAPI_EXPORT GraphicsSystem {
 
 // The host sets GS only while it produces output: it is null while the
 // plug-in loads, and in a configure call made while nothing is on air.
-HOSTAPI_EXPORT extern const HostGlobal<GraphicsSystem> GS;
+HOST_API extern const HostGlobal<GraphicsSystem> GS;

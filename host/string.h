@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "hostapi_export.h"
+#include "host/host_api_export.h"
 #include "platform/calling_conventions.h"
 
 // The host's wide string: UTF-16 code units in a buffer from MainAllocator and
@@ -17,7 +17,7 @@
 //   GetToken(0, sep) without a separator gives the whole text.
 // - GetTokenOffset(i, sep) points into this string's buffer; with fewer than i
 //   separators it gives null. GetTokenOffset(0, sep) is the whole text.
-class HOSTAPI_EXPORT String {
+class HOST_API String {
  public:
   String();
   String(const char16_t* text);  // NOLINT: implicit, as the host's is
@@ -78,8 +78,8 @@ class HOSTAPI_EXPORT String {
 };
 
 // Length of a 0-terminated UTF-16 text.
-HOSTAPI_EXPORT std::size_t WIN_CDECL slen(const char16_t* text);
+HOST_API std::size_t WIN_CDECL slen(const char16_t* text);
 
 // Copies at most `max_chars` units of `src` into `dst` and terminates it; `dst`
 // holds max_chars + 1 units. Returns dst.
-HOSTAPI_EXPORT char16_t* WIN_CDECL scpy_n(char16_t* dst, const char16_t* src, unsigned max_chars);
+HOST_API char16_t* WIN_CDECL scpy_n(char16_t* dst, const char16_t* src, unsigned max_chars);

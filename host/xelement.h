@@ -1,7 +1,7 @@
 #pragma once
 
 #include "host/string.h"
-#include "hostapi_export.h"
+#include "host/host_api_export.h"
 
 // A node of the host's settings tree: named integer, float and text values
 // and named child elements. Getters return the default when the name is absent.
@@ -9,7 +9,7 @@
 // The host owns every element; the plug-in only holds pointers to them. The
 // members are plain (non-virtual) functions of the host's library, as in the
 // host's own class: the object's layout stays the host's business.
-class HOSTAPI_EXPORT XElement {
+class HOST_API XElement {
  public:
   XElement(const XElement&) = delete;
   XElement& operator=(const XElement&) = delete;
