@@ -27,7 +27,8 @@ class HOSTAPI_EXPORT APIInterface {
 class HOSTAPI_EXPORT LocaleStringLookup {
  public:
   virtual ~LocaleStringLookup() = default;
-  // The localised text for `key`, or the key itself when there is none.
+  // The localised text for `key`, or the text "(string not found)" when
+  // there is none (never the key).
   virtual const char16_t* LookupString(const char16_t* key) = 0;
 };
 
