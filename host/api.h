@@ -29,7 +29,8 @@ class HOST_API APIInterface {
 class HOST_API LocaleStringLookup {
  public:
   virtual ~LocaleStringLookup() = default;
-  // The localised text for `key`, or the key itself when there is none.
+  // The localised text for `key`, or the text "(string not found)" when
+  // there is none (never the key).
   virtual const char16_t* LookupString(const char16_t* key) = 0;
 };
 

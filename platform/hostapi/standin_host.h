@@ -134,18 +134,20 @@ class MemoryGraphicsSystem;
 
 class HOSTAPI_EXPORT MemoryTexture : public Texture {
  public:
-  MemoryTexture(MemoryGraphicsSystem* owner, unsigned width, unsigned height, const void* pixels);
+  MemoryTexture(MemoryGraphicsSystem* owner, unsigned width, unsigned height, const void* pixels, bool is_static);
   ~MemoryTexture() override;
   void UploadPixels(const void* pixels, int image_format, unsigned pitch) override;
   unsigned Width() const override { return width_; }
   unsigned Height() const override { return height_; }
   const std::vector<unsigned char>& Pixels() const { return pixels_; }
+  // Uploads that changed the pixels.
   int UploadCount() const { return uploads_; }
 
  private:
   MemoryGraphicsSystem* owner_;
   unsigned width_;
   unsigned height_;
+  bool is_static_;
   std::vector<unsigned char> pixels_;
   int uploads_ = 0;
 };
@@ -180,8 +182,26 @@ class HOSTAPI_EXPORT MemoryGraphicsSystem : public GraphicsSystem {
   int failures_ = 0;
 };
 
-// The stand-in host's graphics system (the initial value of GS).
+// The stand-in host's graphics system, which GS is while the output runs.
 HOSTAPI_EXPORT MemoryGraphicsSystem& HostGraphics();
+
+// The host's output (preview, stream or recording): while one lives, GS is
+// HostGraphics(); before the first and after the last, GS is null. The host
+// loads its plug-ins before any output and configures sources outside it as
+// well, so neither may use GS; sources are made and drawn within it.
+class HOSTAPI_EXPORT HostOutput {
+ public:
+  HostOutput();
+  ~HostOutput();
+  HostOutput(const HostOutput&) = delete;
+  HostOutput& operator=(const HostOutput&) = delete;
+
+  // What GS reads: HostGraphics() while an output lives, else null.
+  static GraphicsSystem* Current();
+
+ private:
+  GraphicsSystem* previous_;
+};
 
 // --- text --------------------------------------------------------------------
 inline std::string ToUtf8(const std::u16string& utf16) { return text::ToUtf8(utf16); }
