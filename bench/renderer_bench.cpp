@@ -318,6 +318,7 @@ BENCHMARK(BM_UpdateTextureColdOutline)->Unit(benchmark::kMicrosecond)->Repetitio
 int main(int argc, char** argv) {
   uintptr_t token = 0;
   if (gdiplus::Startup(&token) != gdiplus::Ok) return 1;
+  const standin::HostOutput output;
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

@@ -38,8 +38,10 @@ String DecodeUtf16(const unsigned char* bytes, uint32_t size) {
   buffer[units] = 0;
   String text(buffer);
   MainAllocator->FreeBlock(buffer);
+  // At most (cbData - 1) / 2 units stay. Only a longer text is cut: the
+  // host's Left gives nothing at all for a count beyond the length.
   const int32_t keep = (static_cast<int32_t>(size) - 1) / 2;
-  if (keep >= 1) text = text.Left(static_cast<unsigned>(keep));
+  if (keep >= 1 && static_cast<unsigned>(keep) < text.Length()) text = text.Left(static_cast<unsigned>(keep));
   return text;
 }
 

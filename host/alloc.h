@@ -2,11 +2,11 @@
 
 #include <cstddef>
 
-#include "hostapi_export.h"
+#include "host/host_api_export.h"
 
 // The host's allocator. Every dynamic allocation of the plug-in goes through
 // MainAllocator so that the host can account for it.
-class HOSTAPI_EXPORT Alloc {
+class HOST_API Alloc {
  public:
   virtual ~Alloc() = default;
   // Returns a block of at least `size` bytes, or null when memory is exhausted.
@@ -16,4 +16,4 @@ class HOSTAPI_EXPORT Alloc {
   virtual void FreeBlock(void* block) = 0;
 };
 
-HOSTAPI_EXPORT extern Alloc* MainAllocator;
+HOST_API extern Alloc* MainAllocator;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <type_traits>
+
 // The host application interface the plug-in is written against.
 
 #include "host/alloc.h"
@@ -8,7 +10,7 @@
 #include "host/string.h"
 #include "host/vect2.h"
 #include "host/xelement.h"
-#include "hostapi_export.h"
+#include "host/host_api_export.h"
 #include "platform/calling_conventions.h"
 
 // The host's library is a C++ one: its functions and the callbacks it calls
@@ -17,30 +19,46 @@
 using CreateSourceCallback = ImageSource*(WIN_CDECL*)(XElement* element);
 using ConfigureSourceCallback = bool(WIN_CDECL*)(XElement* element, bool creating);
 
-class HOSTAPI_EXPORT APIInterface {
+class HOST_API APIInterface {
  public:
   virtual ~APIInterface() = default;
   virtual void RegisterSourceClass(const char16_t* class_name, const char16_t* display_name,
                                    CreateSourceCallback create, ConfigureSourceCallback configure) = 0;
 };
 
-class HOSTAPI_EXPORT LocaleStringLookup {
+class HOST_API LocaleStringLookup {
  public:
   virtual ~LocaleStringLookup() = default;
-  // The localised text for `key`, or the key itself when there is none.
+  // The localised text for `key`, or the text "(string not found)" when
+  // there is none (never the key).
   virtual const char16_t* LookupString(const char16_t* key) = 0;
 };
 
-HOSTAPI_EXPORT extern APIInterface* API;
-HOSTAPI_EXPORT extern LocaleStringLookup* locale;
+HOST_API extern APIInterface* API;
+HOST_API extern LocaleStringLookup* locale;
 
 // Shows a message to the user. `owner` is a window handle or null.
-HOSTAPI_EXPORT int WIN_CDECL OBSMessageBox(void* owner, const char16_t* text, const char16_t* caption, unsigned flags);
+HOST_API int WIN_CDECL OBSMessageBox(void* owner, const char16_t* text, const char16_t* caption, unsigned flags);
 
-// Host log. The format takes %s (a UTF-16 text), %d, %i, %u, %x, %f and %%.
-HOSTAPI_EXPORT void WIN_CDECL Log(const char16_t* format, ...);
-// Host log, as a warning line.
-HOSTAPI_EXPORT void WIN_CDECL AppWarning(const char16_t* format, ...);
+// The host log's own variadic functions: Log writes a line, AppWarning a
+// warning line. The format takes %s (a UTF-16 text), %d, %i, %u, %x, %f and %%.
+using HostLogFunction = void(WIN_CDECL*)(const char16_t* format, ...);
+HOST_API HostLogFunction HostLog();
+HOST_API HostLogFunction HostAppWarning();
+
+// Log and AppWarning hand their arguments to the host's functions as they
+// are, so that the host formats them: numbers, characters and pointers
+// (a UTF-16 text for %s) only, as for any variadic function.
+template <class... Args>
+void Log(const char16_t* format, Args... args) {
+  static_assert((std::is_scalar_v<Args> && ...), "Log takes numbers and pointers");
+  HostLog()(format, args...);
+}
+template <class... Args>
+void AppWarning(const char16_t* format, Args... args) {
+  static_assert((std::is_scalar_v<Args> && ...), "AppWarning takes numbers and pointers");
+  HostAppWarning()(format, args...);
+}
 
 // Registers the host's colour picker control class for `module_instance`.
-HOSTAPI_EXPORT void WIN_CDECL InitColorControl(void* module_instance);
+HOST_API void WIN_CDECL InitColorControl(void* module_instance);

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "host/vect2.h"
-#include "hostapi_export.h"
+#include "host/host_api_export.h"
 
 class String;
 
 // Base of every scene source. The slot order of the virtual operations is the
 // host's ABI: do not reorder.
-class HOSTAPI_EXPORT ImageSource {
+class HOST_API ImageSource {
  public:
   virtual ~ImageSource();
   virtual void PrepareFrame() {}

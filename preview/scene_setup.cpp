@@ -84,7 +84,7 @@ std::optional<Scene> SetUpScene(const PreviewOptions& options, const CompanionCl
   if (!type) return Fail("the plug-in registered no source class"), std::nullopt;
 
   std::string error;
-  Scene scene{standin::LoadSettings(options.settings, &error), {}, *type};
+  Scene scene{standin::LoadSettings(options.settings, &error), {}, *type, nullptr};
   if (!scene.settings) return Fail(error), std::nullopt;
   std::vector<std::string> skipped;
   scene.sources = FindSources(*scene.settings, type->class_name, &skipped);
@@ -98,7 +98,10 @@ std::optional<Scene> SetUpScene(const PreviewOptions& options, const CompanionCl
       return Fail("cannot write " + options.settings), std::nullopt;
     std::printf("settings stored in %s\n", options.settings.c_str());
   }
+  scene.output = std::make_unique<standin::HostOutput>();
   for (SceneSource& source : scene.sources) {
+    // A source is made from its settings, the "data" child.
+    if (!source.data) source.data = source.element->CreateElement(u"data");
     source.image = type->create(source.data);
     if (!source.image) {
       DestroySources(scene.sources);

@@ -1,7 +1,8 @@
 #pragma once
 
 // The scene as the host starts it: the scene file read, each source
-// configured (in a browser for those --configure names) and created.
+// configured (in a browser for those --configure names), the output started
+// and the sources created.
 
 #include <memory>
 #include <optional>
@@ -17,6 +18,9 @@ struct Scene {
   std::unique_ptr<standin::SettingsElement> settings;  // the scene file's tree
   std::vector<SceneSource> sources;                     // created and active
   standin::RegisteredClass type;
+  // Started once the sources are configured, before they are created; it
+  // ends with the scene, after DestroySources.
+  std::unique_ptr<standin::HostOutput> output;
 };
 
 // Nothing when the scene cannot be set up; the reason is printed.

@@ -16,10 +16,10 @@ packages=(
 if [[ "${1:-}" == "--windows" ]]; then
   # MinGW's zlib under the cross-built libpng; dpkg-dev unpacks the source
   # packages that the cross build compiles (cmake/windows-third-party.cmake).
-  # Both architectures' compilers; 32-bit Wine comes after the list.
-  packages+=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 libz-mingw-w64-dev dpkg-dev)
-  # The host's ABI: clang in MSVC mode, lld, llvm-dlltool and llvm-undname.
-  packages+=(lld llvm)
+  # Both architectures' compilers; 32-bit Wine comes after the list. llvm
+  # (llvm-dlltool, -nm, -objdump, -readobj, -undname) and lld for the code that
+  # clang compiles against the host's own API library (cmake/hostabi.cmake).
+  packages+=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 libz-mingw-w64-dev dpkg-dev llvm lld)
 fi
 
 # Only what is missing is installed: when everything is present this is a

@@ -1,6 +1,7 @@
 // The base size of a source: the hint text's bounds in the source's font.
 
 #include <mutex>
+#include <string_view>
 
 #include "bridge/shared_state_mutex.h"
 #include "host/api.h"
@@ -37,11 +38,18 @@ bool MeasureHintText(const win::LOGFONTW& description, gdiplus::RectF* bounds) {
   return true;
 }
 
+// The host answers a key it has no text for, or one that names a group of
+// texts, with a marker text of its own.
+bool IsLocalisedText(const char16_t* text) {
+  if (!text || !*text) return false;
+  const std::u16string_view answer(text);
+  return answer != u"(string not found)" && answer != u"(lookup error)";
+}
+
 // Shown without holding the GDI+ lock: the message box waits for the user.
 void ReportFontNotFound(const String& face) {
   const char16_t* localised = locale ? locale->LookupString(kFontNotFoundKey) : nullptr;
-  const bool has_text = localised && String(localised) != String(kFontNotFoundKey);
-  String text(has_text ? localised : kFontNotFoundFallback);
+  String text(IsLocalisedText(localised) ? localised : kFontNotFoundFallback);
   text.FindReplace(u"$1", face.c_str());
   OBSMessageBox(nullptr, text.c_str(), nullptr, 0);
 }

@@ -25,6 +25,7 @@ int main() {
   // The host runs GDI+ for the plug-in; this program is the host.
   uintptr_t token = 0;
   if (gdiplus::Startup(&token) != gdiplus::Ok) return 1;
+  const standin::HostOutput output;
 
   standin::SettingsElement element(u"data");
   MeasureBaseSize(&element);

@@ -24,12 +24,13 @@ RecordingApi& TheApi() {
   return *api;
 }
 
-// The host's texts that plug-ins look up.
+// The host's texts that plug-ins look up. A key it has no text for gets the
+// host's own answer, never the key.
 class StandInLocale : public LocaleStringLookup {
  public:
   const char16_t* LookupString(const char16_t* key) override {
     if (key && std::u16string_view(key) == u"Sources.TextSource.FontNotFound") return u"字体“$1”未安装，请选择其他字体。";
-    return key;
+    return u"(string not found)";
   }
 };
 

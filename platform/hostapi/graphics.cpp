@@ -7,8 +7,9 @@
 
 namespace standin {
 
-MemoryTexture::MemoryTexture(MemoryGraphicsSystem* owner, unsigned width, unsigned height, const void* pixels)
-    : owner_(owner), width_(width), height_(height), pixels_(std::size_t{width} * height * 4) {
+MemoryTexture::MemoryTexture(MemoryGraphicsSystem* owner, unsigned width, unsigned height, const void* pixels,
+                             bool is_static)
+    : owner_(owner), width_(width), height_(height), is_static_(is_static), pixels_(std::size_t{width} * height * 4) {
   if (pixels) std::memcpy(pixels_.data(), pixels, pixels_.size());
 }
 
@@ -16,6 +17,10 @@ MemoryTexture::~MemoryTexture() { owner_->OnTextureDestroyed(); }
 
 void MemoryTexture::UploadPixels(const void* pixels, int image_format, unsigned pitch) {
   (void)image_format;  // always BGRA here
+  if (is_static_) {
+    AppWarning(u"Texture::SetImage: the texture is static");
+    return;
+  }
   ++uploads_;
   if (!pixels) return;
   const auto* src = static_cast<const unsigned char*>(pixels);
@@ -32,7 +37,6 @@ Texture* MemoryGraphicsSystem::MakeTexture(unsigned width, unsigned height, int 
                                            bool build_mipmaps, bool is_static) {
   (void)color_format;
   (void)build_mipmaps;
-  (void)is_static;
   std::lock_guard<std::mutex> lock(mutex_);
   ++made_;
   if (failures_ > 0) {
@@ -40,7 +44,7 @@ Texture* MemoryGraphicsSystem::MakeTexture(unsigned width, unsigned height, int 
     return nullptr;
   }
   ++live_;
-  return new MemoryTexture(this, width, height, pixels);
+  return new MemoryTexture(this, width, height, pixels, is_static);
 }
 
 std::vector<SpriteRecord> MemoryGraphicsSystem::TakeSprites() {
@@ -73,6 +77,20 @@ MemoryGraphicsSystem& HostGraphics() {
   return *graphics;
 }
 
+namespace {
+GraphicsSystem* current_graphics = nullptr;
+}  // namespace
+
+HostOutput::HostOutput() : previous_(current_graphics) { current_graphics = &HostGraphics(); }
+
+HostOutput::~HostOutput() { current_graphics = previous_; }
+
+GraphicsSystem* HostOutput::Current() { return current_graphics; }
+
 }  // namespace standin
 
-GraphicsSystem* GS = &standin::HostGraphics();
+namespace {
+GraphicsSystem* CurrentGraphics() { return standin::HostOutput::Current(); }
+}  // namespace
+
+extern const HostGlobal<GraphicsSystem> GS{&CurrentGraphics};

@@ -48,21 +48,30 @@ int OBSMessageBox(void* owner, const char16_t* text, const char16_t* caption, un
   return 1;  // IDOK
 }
 
-void Log(const char16_t* format, ...) {
-  va_list args;
-  va_start(args, format);
-  std::u16string text = standin::FormatWide(format, args);
-  va_end(args);
-  AddLine(standin::LogKind::Log, std::move(text));
+namespace {
+
+void WriteLine(standin::LogKind kind, const char16_t* format, va_list args) {
+  AddLine(kind, standin::FormatWide(format, args));
 }
 
-void AppWarning(const char16_t* format, ...) {
+void WIN_CDECL WriteLog(const char16_t* format, ...) {
   va_list args;
   va_start(args, format);
-  std::u16string text = standin::FormatWide(format, args);
+  WriteLine(standin::LogKind::Log, format, args);
   va_end(args);
-  AddLine(standin::LogKind::Warning, std::move(text));
 }
+
+void WIN_CDECL WriteWarning(const char16_t* format, ...) {
+  va_list args;
+  va_start(args, format);
+  WriteLine(standin::LogKind::Warning, format, args);
+  va_end(args);
+}
+
+}  // namespace
+
+HostLogFunction HostLog() { return &WriteLog; }
+HostLogFunction HostAppWarning() { return &WriteWarning; }
 
 namespace standin {
 

@@ -62,7 +62,7 @@ void SettingsElement::SetFloat(const char16_t* name, float value) {
   if (name) SetValue({name, FromUtf8(text), false});
 }
 
-XElement* SettingsElement::GetElement(const char16_t* name) {
+XElement* SettingsElement::GetElement(const char16_t* name) const {
   if (!name) return nullptr;
   for (auto& child : children_)
     if (child->name_ == name) return child.get();
@@ -75,3 +75,22 @@ XElement* SettingsElement::CreateElement(const char16_t* name) {
 }
 
 }  // namespace standin
+
+// The host's element members, on the stand-in host's elements.
+namespace {
+const standin::SettingsElement* Settings(const XElement* element) {
+  return static_cast<const standin::SettingsElement*>(element);
+}
+standin::SettingsElement* Settings(XElement* element) { return static_cast<standin::SettingsElement*>(element); }
+}  // namespace
+
+const char16_t* XElement::GetString(const char16_t* name, const char16_t* def) const {
+  return Settings(this)->GetString(name, def);
+}
+int XElement::GetInt(const char16_t* name, int def) const { return Settings(this)->GetInt(name, def); }
+float XElement::GetFloat(const char16_t* name, float def) const { return Settings(this)->GetFloat(name, def); }
+void XElement::SetString(const char16_t* name, const char16_t* value) { Settings(this)->SetString(name, value); }
+void XElement::SetInt(const char16_t* name, int value) { Settings(this)->SetInt(name, value); }
+void XElement::SetFloat(const char16_t* name, float value) { Settings(this)->SetFloat(name, value); }
+XElement* XElement::GetElement(const char16_t* name) const { return Settings(this)->GetElement(name); }
+XElement* XElement::CreateElement(const char16_t* name) { return Settings(this)->CreateElement(name); }

@@ -76,19 +76,21 @@ HOSTAPI_EXPORT void ClearColorControlInstance();
 // --- settings tree -----------------------------------------------------------
 // A settings element: values are kept as text, in insertion order, as the
 // host's configuration files keep them.
+// Every XElement of the stand-in host is one: XElement's members are this
+// class's.
 class HOSTAPI_EXPORT SettingsElement : public XElement {
  public:
   explicit SettingsElement(std::u16string name);
-  ~SettingsElement() override;
+  ~SettingsElement();
 
-  const char16_t* GetString(const char16_t* name, const char16_t* def = nullptr) const override;
-  int GetInt(const char16_t* name, int def = 0) const override;
-  float GetFloat(const char16_t* name, float def = 0.0f) const override;
-  void SetString(const char16_t* name, const char16_t* value) override;
-  void SetInt(const char16_t* name, int value) override;
-  void SetFloat(const char16_t* name, float value) override;
-  XElement* GetElement(const char16_t* name) override;
-  XElement* CreateElement(const char16_t* name) override;
+  const char16_t* GetString(const char16_t* name, const char16_t* def = nullptr) const;
+  int GetInt(const char16_t* name, int def = 0) const;
+  float GetFloat(const char16_t* name, float def = 0.0f) const;
+  void SetString(const char16_t* name, const char16_t* value);
+  void SetInt(const char16_t* name, int value);
+  void SetFloat(const char16_t* name, float value);
+  XElement* GetElement(const char16_t* name) const;
+  XElement* CreateElement(const char16_t* name);
 
   struct Value {
     std::u16string name;
@@ -132,18 +134,20 @@ class MemoryGraphicsSystem;
 
 class HOSTAPI_EXPORT MemoryTexture : public Texture {
  public:
-  MemoryTexture(MemoryGraphicsSystem* owner, unsigned width, unsigned height, const void* pixels);
+  MemoryTexture(MemoryGraphicsSystem* owner, unsigned width, unsigned height, const void* pixels, bool is_static);
   ~MemoryTexture() override;
   void UploadPixels(const void* pixels, int image_format, unsigned pitch) override;
   unsigned Width() const override { return width_; }
   unsigned Height() const override { return height_; }
   const std::vector<unsigned char>& Pixels() const { return pixels_; }
+  // Uploads that changed the pixels.
   int UploadCount() const { return uploads_; }
 
  private:
   MemoryGraphicsSystem* owner_;
   unsigned width_;
   unsigned height_;
+  bool is_static_;
   std::vector<unsigned char> pixels_;
   int uploads_ = 0;
 };
@@ -178,8 +182,26 @@ class HOSTAPI_EXPORT MemoryGraphicsSystem : public GraphicsSystem {
   int failures_ = 0;
 };
 
-// The stand-in host's graphics system (the initial value of GS).
+// The stand-in host's graphics system, which GS is while the output runs.
 HOSTAPI_EXPORT MemoryGraphicsSystem& HostGraphics();
+
+// The host's output (preview, stream or recording): while one lives, GS is
+// HostGraphics(); before the first and after the last, GS is null. The host
+// loads its plug-ins before any output and configures sources outside it as
+// well, so neither may use GS; sources are made and drawn within it.
+class HOSTAPI_EXPORT HostOutput {
+ public:
+  HostOutput();
+  ~HostOutput();
+  HostOutput(const HostOutput&) = delete;
+  HostOutput& operator=(const HostOutput&) = delete;
+
+  // What GS reads: HostGraphics() while an output lives, else null.
+  static GraphicsSystem* Current();
+
+ private:
+  GraphicsSystem* previous_;
+};
 
 // --- text --------------------------------------------------------------------
 inline std::string ToUtf8(const std::u16string& utf16) { return text::ToUtf8(utf16); }

@@ -1,8 +1,10 @@
 // The host's UTF-16 string. All storage comes from MainAllocator.
 
+#include <climits>
 #include <cstring>
 
 #include "host/alloc.h"
+#include "host/api.h"
 #include "host/string.h"
 #include "platform/hostapi/standin_host.h"
 
@@ -14,6 +16,7 @@ std::size_t slen(const char16_t* text) {
 }
 
 char16_t* scpy_n(char16_t* dst, const char16_t* src, unsigned max_chars) {
+  if (max_chars == 0) return dst;  // not even the terminator
   unsigned i = 0;
   for (; src && i < max_chars && src[i]; ++i) dst[i] = src[i];
   dst[i] = 0;
@@ -22,13 +25,15 @@ char16_t* scpy_n(char16_t* dst, const char16_t* src, unsigned max_chars) {
 
 namespace {
 
-bool IsSpace(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+// What KillSpaces trims: line breaks stay.
+bool IsSpace(char16_t c) { return c == u' ' || c == u'\t' || c == u'\u3000'; }
 
-int DigitValue(char16_t c) {
-  if (c >= u'0' && c <= u'9') return c - u'0';
-  if (c >= u'a' && c <= u'z') return c - u'a' + 10;
-  if (c >= u'A' && c <= u'Z') return c - u'A' + 10;
-  return 99;
+// An optional sign and decimal digits only, nothing before or after.
+bool IsDecimalIntegerText(const char16_t* p) {
+  if (*p == u'-' || *p == u'+') ++p;
+  for (; *p; ++p)
+    if (*p < u'0' || *p > u'9') return false;
+  return true;
 }
 
 }  // namespace
@@ -44,26 +49,10 @@ String::String(const char* utf8) {
 
 String::String(const String& other) { Assign(other.buffer_, other.length_); }
 
-String::String(String&& other) noexcept : buffer_(other.buffer_), length_(other.length_) {
-  other.buffer_ = nullptr;
-  other.length_ = 0;
-}
-
 String::~String() { Release(); }
 
 String& String::operator=(const String& other) {
   if (this != &other) Assign(other.buffer_, other.length_);
-  return *this;
-}
-
-String& String::operator=(String&& other) noexcept {
-  if (this != &other) {
-    Release();
-    buffer_ = other.buffer_;
-    length_ = other.length_;
-    other.buffer_ = nullptr;
-    other.length_ = 0;
-  }
   return *this;
 }
 
@@ -177,8 +166,12 @@ const char16_t* String::GetTokenOffset(int index, char16_t separator) const {
 }
 
 String String::GetToken(int index, char16_t separator) const {
+  if (!buffer_ && index == 0) return String();  // the whole of no text
   const char16_t* start = GetTokenOffset(index, separator);
-  if (!start) return String(u"");
+  if (!start) {
+    AppWarning(u"Bad String token: %d", index);
+    return String();
+  }
   const char16_t* end = start;
   while (*end && *end != separator) ++end;
   String token;
@@ -188,7 +181,10 @@ String String::GetToken(int index, char16_t separator) const {
 
 String String::Left(unsigned count) const {
   String result;
-  result.Assign(buffer_, count < length_ ? count : length_);
+  if (count > length_)
+    AppWarning(u"Bad String::Left count: %u", count);
+  else if (count > 0)
+    result.Assign(buffer_, count);
   return result;
 }
 
@@ -225,12 +221,16 @@ String& String::KillSpaces() {
 }
 
 int String::ToInt(int base) const {
-  if (!buffer_ || base < 2 || base > 36) return 0;
+  if (!buffer_ || base < 2 || base > 36 || !IsDecimalIntegerText(buffer_)) return 0;
   const char16_t* p = buffer_;
-  while (IsSpace(*p)) ++p;
   bool negative = false;
   if (*p == u'-' || *p == u'+') negative = *p++ == u'-';
-  unsigned value = 0;
-  for (; DigitValue(*p) < base; ++p) value = value * static_cast<unsigned>(base) + static_cast<unsigned>(DigitValue(*p));
-  return static_cast<int>(negative ? 0u - value : value);
+  // Saturates as the C library's wcstol does with a 32-bit long.
+  const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
+  long long value = 0;
+  // Read up to the first digit not valid in `base`; stopping once past the
+  // limit keeps the value far inside long long.
+  for (; *p && *p - u'0' < base && value <= limit; ++p) value = value * base + (*p - u'0');
+  if (value > limit) value = limit;
+  return static_cast<int>(negative ? -value : value);
 }

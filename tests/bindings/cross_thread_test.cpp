@@ -65,6 +65,7 @@ TEST_F(CrossThreadTest, CompanionMessagesWhileSourcesComeAndGo) {
     done = true;
   });
 
+  const standin::HostOutput output;
   std::vector<std::unique_ptr<ImageSource>> sources;
   std::vector<standin::SettingsElement*> elements;
   // Each destroyed source's element and what it held then.

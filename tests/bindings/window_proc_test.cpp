@@ -81,6 +81,10 @@ TEST_F(WindowProcTest, Utf16LengthComesFromCbData) {
   EXPECT_EQ(StoredText(), u"x");
   CopyData(TextUpdate, nullptr, 0);
   EXPECT_EQ(StoredText(), u"");
+  const char16_t padded[6] = {u'a', u'b'};  // the text ends well before the payload
+  CopyData(TextUpdate, padded, sizeof padded);
+  EXPECT_EQ(StoredText(), u"ab");
+  EXPECT_TRUE(standin::LogLines().empty()) << "no text was cut past its end";
 }
 
 TEST_F(WindowProcTest, SettingMessagesSplitAtTheFirstBar) {

@@ -65,6 +65,7 @@ TEST_F(FormBrowserTest, SavedSettingsReachTheElementAndTheNextPicture) {
   EXPECT_TRUE(standin::MessageBoxes().empty());
 
   // The next picture: the source reads the saved settings and draws a line.
+  const standin::HostOutput output;
   std::unique_ptr<ImageSource> source(host.Create(data));
   source->ReloadSettings();
   source->ActivateInScene();

@@ -1,12 +1,16 @@
 // The stand-in host library: the String behaviour the plug-in relies on, the
-// settings files, the allocator's fault, and the log formatter.
+// locale's answers, textures and GS, the settings files, the allocator's
+// fault, and the log formatter.
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
+#include <vector>
 
 #include "host/api.h"
 #include "platform/hostapi/standin_host.h"
@@ -17,23 +21,55 @@ namespace {
 std::string Utf8(const String& s) { return standin::ToUtf8(s.c_str()); }
 
 TEST(HostString, TokensSplitAtTheSeparator) {
+  standin::ClearMessagesAndLog();
   const String text(u"font|Arial|Bold");
   EXPECT_EQ(Utf8(text.GetToken(0, u'|')), "font");
   EXPECT_EQ(Utf8(text.GetToken(2, u'|')), "Bold");
-  EXPECT_EQ(Utf8(text.GetToken(3, u'|')), "");
   EXPECT_EQ(Utf8(String(text.GetTokenOffset(1, u'|'))), "Arial|Bold");
   const String plain(u"font");
   EXPECT_EQ(Utf8(plain.GetToken(0, u'|')), "font");
   EXPECT_EQ(plain.GetTokenOffset(1, u'|'), nullptr);
   EXPECT_EQ(String(u"|x").GetToken(0, u'|').Length(), 0u);
+  EXPECT_TRUE(standin::LogLines().empty()) << "every token asked for is there";
+}
+
+// A token or a length that the text does not have: a warning, and nothing.
+TEST(HostString, MissingTokenAndLeftPastTheEndWarnAndGiveNothing) {
+  standin::ClearMessagesAndLog();
+  EXPECT_EQ(String(u"font|Arial|Bold").GetToken(3, u'|').Length(), 0u);
+  EXPECT_EQ(String(u"abc").Left(4).Length(), 0u);
+  const auto lines = standin::LogLines();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].kind, standin::LogKind::Warning);
+  EXPECT_EQ(lines[1].kind, standin::LogKind::Warning);
+  EXPECT_EQ(Utf8(String(u"abc").Left(3)), "abc");
+  EXPECT_EQ(String(u"abc").Left(0).Array(), nullptr);
+  EXPECT_EQ(standin::LogLines().size(), 2u) << "the whole text, or none of it, is no fault";
+}
+
+TEST(HostString, ToIntTakesOnlyASignAndDecimalDigitsAndSaturates) {
+  EXPECT_EQ(String(u"-12").ToInt(10), -12);
+  EXPECT_EQ(String(u"+7").ToInt(10), 7);
+  for (const char16_t* not_a_number : {u"  -12abc", u" 48", u"48 ", u"abc", u"0x1F", u"1.5", u"4 8"})
+    EXPECT_EQ(String(not_a_number).ToInt(10), 0) << Utf8(not_a_number);
+  EXPECT_EQ(String(u"ff").ToInt(16), 0) << "letters are not digits, whatever the base";
+  EXPECT_EQ(String(u"10").ToInt(16), 16);
+  EXPECT_EQ(String(u"2147483647").ToInt(10), INT_MAX);
+  EXPECT_EQ(String(u"4294967295").ToInt(10), INT_MAX) << "saturates, never wraps";
+  EXPECT_EQ(String(u"-2147483648").ToInt(10), INT_MIN);
+  EXPECT_EQ(String(u"-99999999999999999999").ToInt(10), INT_MIN);
+}
+
+TEST(HostString, KillSpacesTrimsSpacesTabsAndIdeographicSpacesOnly) {
+  String spaced(u"\u3000 \t感谢 小明\t\u3000 ");
+  EXPECT_EQ(Utf8(spaced.KillSpaces()), "感谢 小明");
+  String lines(u" \r\n感谢\r\n ");
+  EXPECT_EQ(Utf8(lines.KillSpaces()), "\r\n感谢\r\n") << "line breaks stay";
 }
 
 TEST(HostString, NumbersAndAppending) {
   EXPECT_EQ(String(u"48").ToInt(10), 48);
-  EXPECT_EQ(String(u"  -12abc").ToInt(10), -12);
   EXPECT_EQ(String(u"abc").ToInt(10), 0);
-  EXPECT_EQ(String(u"4294967295").ToInt(10), -1);
-  EXPECT_EQ(String(u"ff").ToInt(16), 255);
   String number;
   number << -2147483647 - 1;
   EXPECT_EQ(Utf8(number), "-2147483648");
@@ -45,19 +81,52 @@ TEST(HostString, NumbersAndAppending) {
 }
 
 TEST(HostString, TrimReplaceCutAndEmptiness) {
-  String spaced(u" \t感谢 小明\r\n ");
+  String spaced(u" \t感谢 小明 ");
   EXPECT_EQ(Utf8(spaced.KillSpaces()), "感谢 小明");
   String blank(u"   ");
   EXPECT_FALSE(blank.KillSpaces().IsValid());
   String message(u"找不到字体“$1”，$1");
   EXPECT_EQ(Utf8(message.FindReplace(u"$1", u"Arial")), "找不到字体“Arial”，Arial");
   EXPECT_EQ(Utf8(String(u"abc").Left(2)), "ab");
-  EXPECT_EQ(Utf8(String(u"abc").Left(9)), "abc");
   EXPECT_FALSE(String().IsValid());
   EXPECT_FALSE(String(u"").IsValid());
   EXPECT_TRUE(String(u"") == String());
   char16_t face[32];
   EXPECT_EQ(std::u16string(scpy_n(face, u"0123456789012345678901234567890123", 31)).size(), 31u);
+  scpy_n(face, u"xy", 0);
+  EXPECT_EQ(face[0], u'0') << "a count of 0 writes not even the terminator";
+  scpy_n(face, u"xy", 1);
+  EXPECT_EQ(std::u16string(face), u"x");
+}
+
+TEST(HostLocale, UnknownKeyGivesTheHostsMarkerNotTheKey) {
+  EXPECT_EQ(std::u16string(locale->LookupString(u"Sources.NoSuchText")), u"(string not found)");
+  EXPECT_NE(std::u16string(locale->LookupString(u"Sources.TextSource.FontNotFound")).find(u"$1"),
+            std::u16string::npos);
+}
+
+// Only a texture that is not static takes uploads; GS is there only while
+// the host's output runs.
+TEST(HostGraphics, StaticTexturesTakeNoUploadAndGSLivesWithTheOutput) {
+  standin::ClearMessagesAndLog();
+  const std::vector<unsigned char> first{1, 2, 3, 4}, second{9, 8, 7, 6};
+  std::unique_ptr<Texture> fixed(standin::HostGraphics().MakeTexture(1, 1, GS_BGRA, first.data(), false, true));
+  std::unique_ptr<Texture> updated(standin::HostGraphics().MakeTexture(1, 1, GS_BGRA, first.data(), false, false));
+  fixed->UploadPixels(second.data(), GS_IMAGEFORMAT_BGRA, 4);
+  updated->UploadPixels(second.data(), GS_IMAGEFORMAT_BGRA, 4);
+  EXPECT_EQ(static_cast<standin::MemoryTexture&>(*fixed).Pixels(), first);
+  EXPECT_EQ(static_cast<standin::MemoryTexture&>(*fixed).UploadCount(), 0);
+  EXPECT_EQ(static_cast<standin::MemoryTexture&>(*updated).Pixels(), second);
+  const auto lines = standin::LogLines();
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].kind, standin::LogKind::Warning);
+
+  EXPECT_EQ(GS, nullptr);
+  {
+    const standin::HostOutput output;
+    EXPECT_EQ(GS, &standin::HostGraphics());
+  }
+  EXPECT_EQ(GS, nullptr);
 }
 
 TEST(HostString, EveryBlockReturnsToTheAllocator) {

@@ -195,6 +195,8 @@ class HostThreadsTest : public PluginTest {
     }
   }
 
+  // Sources are made and drawn while the host's output runs.
+  const standin::HostOutput output_;
   std::mutex scene_mutex_;
   std::vector<SceneSource> scene_;
   struct Destroyed {

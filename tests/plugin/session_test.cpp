@@ -87,11 +87,13 @@ TEST_F(SessionTest, SessionLeavesNoBlockNoWindowAndNoError) {
     standin::SettingsElement element(u"source");
     companion.QueueFormAnswer(0);
     companion.QueueFormMessage(SetIntSetting, u"fontSize|40");
+    ASSERT_EQ(GS, nullptr) << "loaded and configured outside the host's output";
     ASSERT_TRUE(session.Configure(element));
     XElement& data = *element.GetElement(u"data");
     EXPECT_EQ(data.GetInt(u"fontSize"), 40) << "the form's write reached the element";
     EXPECT_EQ(element.GetFloat(u"cx"), data.GetFloat(u"baseSizeCX"));
 
+    const standin::HostOutput output;
     std::unique_ptr<ImageSource> source(session.Create(data));
     source->ActivateInScene();
     const int32_t window = WindowNumberOf(data);
@@ -117,6 +119,7 @@ TEST_F(SessionTest, RepeatedLoadBindMessageUnloadLeavesNothing) {
     {
       Session session;
       ASSERT_TRUE(session.loaded());
+      const standin::HostOutput output;
       standin::SettingsElement data(u"data");
       std::unique_ptr<ImageSource> source(session.Create(data));
       source->ActivateInScene();
@@ -135,6 +138,7 @@ TEST_F(SessionTest, BusyRoomWhileSourcesComeAndGo) {
   {
     Session session;
     ASSERT_TRUE(session.loaded());
+    const standin::HostOutput output;
     std::vector<std::unique_ptr<standin::SettingsElement>> elements;
     std::vector<std::unique_ptr<ImageSource>> sources;
     std::mutex windows_mutex;

@@ -52,6 +52,7 @@ Image RenderThroughTheSource(const std::u16string& line) {
   companion.LoadGiftScript("");
   EXPECT_TRUE(load());
 
+  const standin::HostOutput output;
   standin::SettingsElement data(u"data");
   data.SetString(u"font", u"WenQuanYi Zen Hei");
   data.SetInt(u"fontSize", 40);

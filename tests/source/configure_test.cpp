@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "bindings/binding_table.h"
 #include "bridge/runtime.h"
 #include "host/api.h"
@@ -146,6 +148,33 @@ TEST_F(ConfigureTest, FontNotFoundNamesTheFaceAndWritesNothing) {
     EXPECT_FALSE(boxes[0].has_owner || boxes[0].has_caption);
     EXPECT_EQ(boxes[0].flags, 0u);
     EXPECT_FALSE(data.Has(u"baseSizeCX") || data.Has(u"baseSizeCY"));
+  }
+}
+
+// A host without the text answers with a marker text of its own.
+class LocaleWithoutTexts : public LocaleStringLookup {
+ public:
+  explicit LocaleWithoutTexts(const char16_t* marker) : marker_(marker) {}
+  const char16_t* LookupString(const char16_t*) override { return marker_; }
+
+ private:
+  const char16_t* marker_;
+};
+
+TEST_F(ConfigureTest, FontNotFoundWithoutTheHostsTextStillNamesTheFace) {
+  const gdiplus::InjectedFault no_font(gdiplus::Operation::CreateFontFromLogfontW, 14);
+  for (const char16_t* marker : {u"(string not found)", u"(lookup error)"}) {
+    standin::ClearMessagesAndLog();
+    LocaleWithoutTexts bare(marker);
+    LocaleStringLookup* const host_locale = std::exchange(locale, &bare);
+    auto& data = NewElement();
+    data.SetString(u"font", u"不存在的字体");
+    MeasureBaseSize(&data);
+    locale = host_locale;
+    const auto boxes = standin::MessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find(u"不存在的字体"), std::u16string::npos) << Utf8(boxes[0].text);
+    EXPECT_EQ(boxes[0].text.find(marker), std::u16string::npos) << Utf8(boxes[0].text);
   }
 }
 

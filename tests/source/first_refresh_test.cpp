@@ -25,6 +25,7 @@ TEST(FirstRefresh, OnlyTheFirstUnboundRefreshRendersTheHint) {
   ASSERT_EQ(RuntimeHost, nullptr) << "no runtime runs here";
   ASSERT_EQ(RenderPending, 1);
   ASSERT_TRUE(DisplayText() == DefaultHintText());
+  const standin::HostOutput output;
   standin::SettingsElement first_element(u"data"), second_element(u"data");
   std::unique_ptr<ImageSource> first(CreateThanksSource(&first_element));
   std::unique_ptr<ImageSource> second(CreateThanksSource(&second_element));

@@ -53,6 +53,8 @@ class RendererTest : public ::testing::Test {
   }
 
  private:
+  // Sources are made and drawn while the host's output runs.
+  const standin::HostOutput output_;
   standin::SettingsElement element_;
   std::unique_ptr<QuilloraThanksImage> source_;
   const String saved_text_ = DisplayText();

@@ -33,6 +33,8 @@ class ThanksSourceTest : public PluginTest {
     win::SendMessageW(window, win::WM_COPYDATA, 0, reinterpret_cast<win::LPARAM>(&data));
   }
 
+  // Sources are made and drawn while the host's output runs.
+  const standin::HostOutput output_;
   std::vector<std::unique_ptr<ImageSource>> sources_;
 };
 
@@ -199,7 +201,7 @@ TEST_F(ThanksSourceTest, DrawScalesTheTextureByRequestedOverBaseSize) {
   source->DrawAt(Vect2(0, 0), Vect2(10, 10));
   EXPECT_TRUE(graphics.TakeSprites().empty()) << "no texture, nothing drawn";
 
-  standin::MemoryTexture texture(&graphics, 200, 60, nullptr);
+  standin::MemoryTexture texture(&graphics, 200, 60, nullptr, false);
   source->texture = &texture;
   source->textureSize = {200, 60};
   source->baseSize = Vect2(100, 30);
