@@ -2,18 +2,27 @@
 
 #include <cstddef>
 
+#include "host/host_global.h"
 #include "host/host_api_export.h"
 
 // The host's allocator. Every dynamic allocation of the plug-in goes through
-// MainAllocator so that the host can account for it.
+// MainAllocator so that the host can account for it. The object is the
+// host's; its members are functions of the host's library.
 class HOST_API Alloc {
  public:
-  virtual ~Alloc() = default;
+  Alloc(const Alloc&) = delete;
+  Alloc& operator=(const Alloc&) = delete;
+
   // Returns a block of at least `size` bytes, or null when memory is exhausted.
   // The content is unspecified; callers that need zeros clear it themselves.
-  virtual void* AllocateBlock(std::size_t size) = 0;
+  void* AllocateBlock(std::size_t size);
   // Returns a block from AllocateBlock. Null is ignored.
-  virtual void FreeBlock(void* block) = 0;
+  void FreeBlock(void* block);
+
+ protected:
+  Alloc() = default;
+  ~Alloc() = default;
 };
 
-HOST_API extern Alloc* MainAllocator;
+// The host sets it before it loads any plug-in and keeps it.
+HOST_API extern const HostGlobal<Alloc> MainAllocator;

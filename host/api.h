@@ -13,29 +13,34 @@
 #include "host/host_api_export.h"
 #include "platform/calling_conventions.h"
 
-// The host's library is a C++ one: its functions and the callbacks it calls
-// are __cdecl and its member functions __thiscall on 32-bit Windows, the
-// compiler's defaults there; the free functions and callbacks say so.
-using CreateSourceCallback = ImageSource*(WIN_CDECL*)(XElement* element);
-using ConfigureSourceCallback = bool(WIN_CDECL*)(XElement* element, bool creating);
+// The source class's callbacks, as the plug-in writes them. The host's
+// library hands the host callbacks of its own convention that call these.
+using CreateSourceCallback = ImageSource* (*)(XElement* element);
+using ConfigureSourceCallback = bool (*)(XElement* element, bool creating);
 
-class HOST_API APIInterface {
- public:
-  virtual ~APIInterface() = default;
-  virtual void RegisterSourceClass(const char16_t* class_name, const char16_t* display_name,
-                                   CreateSourceCallback create, ConfigureSourceCallback configure) = 0;
-};
+// Registers a source class: `create` makes a source for its settings
+// element, `configure` (which may be null) runs the class's settings dialog
+// for the source's element. The host's library copies the names.
+HOST_API void WIN_CDECL OBSRegisterImageSourceClass(const char16_t* class_name, const char16_t* display_name,
+                                                    CreateSourceCallback create, ConfigureSourceCallback configure);
 
+// The host's texts by key. The object is the host's; its member is a
+// function of the host's library.
 class HOST_API LocaleStringLookup {
  public:
-  virtual ~LocaleStringLookup() = default;
+  LocaleStringLookup(const LocaleStringLookup&) = delete;
+  LocaleStringLookup& operator=(const LocaleStringLookup&) = delete;
+
   // The localised text for `key`, or the text "(string not found)" when
   // there is none (never the key).
-  virtual const char16_t* LookupString(const char16_t* key) = 0;
+  const char16_t* LookupString(const char16_t* key);
+
+ protected:
+  LocaleStringLookup() = default;
+  ~LocaleStringLookup() = default;
 };
 
-HOST_API extern APIInterface* API;
-HOST_API extern LocaleStringLookup* locale;
+HOST_API extern const HostGlobal<LocaleStringLookup> locale;
 
 // Shows a message to the user. `owner` is a window handle or null.
 HOST_API int WIN_CDECL OBSMessageBox(void* owner, const char16_t* text, const char16_t* caption, unsigned flags);

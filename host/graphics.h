@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <new>
 
 #include "host/host_global.h"
 #include "host/host_api_export.h"
@@ -10,27 +11,45 @@ constexpr int GS_BGRA = 6;
 // Image format of UploadPixels: the same layout.
 constexpr int GS_IMAGEFORMAT_BGRA = 9;
 
+// A texture of the host's graphics system. The object is the host's; its
+// members are functions of the host's library.
 class HOST_API Texture {
  public:
-  virtual ~Texture() = default;
+  Texture(const Texture&) = delete;
+  Texture& operator=(const Texture&) = delete;
+
   // Replaces every pixel from `pixels` during the call; `pitch` is the row
   // size in bytes. The texture keeps no reference to the memory. A texture
   // made static is never updated: the call only logs a warning.
-  virtual void UploadPixels(const void* pixels, int image_format, unsigned pitch) = 0;
-  virtual unsigned Width() const = 0;
-  virtual unsigned Height() const = 0;
+  void UploadPixels(const void* pixels, int image_format, unsigned pitch);
+  unsigned Width() const;
+  unsigned Height() const;
+
+  // `delete texture` hands the texture back to the graphics system that made
+  // it, which destroys and frees it in its own way.
+  static void operator delete(Texture* texture, std::destroying_delete_t);
+
+ protected:
+  Texture() = default;
+  ~Texture() = default;
 };
 
 class HOST_API GraphicsSystem {
  public:
-  virtual ~GraphicsSystem() = default;
+  GraphicsSystem(const GraphicsSystem&) = delete;
+  GraphicsSystem& operator=(const GraphicsSystem&) = delete;
+
   // Draws `texture` into the rectangle (x1, y1)-(x2, y2), modulated by `color`.
-  virtual void DrawSprite(Texture* texture, uint32_t color, float x1, float y1, float x2, float y2) = 0;
+  void DrawSprite(Texture* texture, uint32_t color, float x1, float y1, float x2, float y2);
   // Makes a texture that takes its first pixels from `pixels` during the call,
   // or returns null. The caller owns the texture. Only a texture that is not
   // static takes later uploads.
-  virtual Texture* MakeTexture(unsigned width, unsigned height, int color_format, const void* pixels,
-                               bool build_mipmaps, bool is_static) = 0;
+  Texture* MakeTexture(unsigned width, unsigned height, int color_format, const void* pixels, bool build_mipmaps,
+                       bool is_static);
+
+ protected:
+  GraphicsSystem() = default;
+  ~GraphicsSystem() = default;
 };
 
 // Set only while the host runs its output: null while LoadPlugin runs and in

@@ -1,15 +1,14 @@
 #pragma once
 
 #include "host/vect2.h"
-#include "host/host_api_export.h"
 
-class String;
-
-// Base of every scene source. The slot order of the virtual operations is the
-// host's ABI: do not reorder.
-class HOST_API ImageSource {
+// Base of every scene source, which the plug-in derives from. The slot order
+// of the virtual operations is the host's: do not reorder. Every operation
+// has its body here, as in the host's own header, so a source needs nothing
+// of the host's library for its base.
+class ImageSource {
  public:
-  virtual ~ImageSource();
+  virtual ~ImageSource() = default;
   virtual void PrepareFrame() {}
   virtual void AdvanceClock(float seconds) { (void)seconds; }
   virtual void DrawAt(const Vect2& position, const Vect2& size) = 0;
@@ -19,18 +18,18 @@ class HOST_API ImageSource {
   virtual void DeactivateInScene() {}
   virtual void GlobalSourceLeaveScene() {}
   virtual void GlobalSourceEnterScene() {}
-  virtual void SetFloat(const char16_t* name, float value);
-  virtual void SetInt(const char16_t* name, int value);
-  virtual void SetString(const char16_t* name, const char16_t* value);
-  virtual void SetVector(const char16_t* name, const float* value);
-  virtual void SetVector2(const char16_t* name, const Vect2& value);
-  virtual void SetVector4(const char16_t* name, const float* value);
-  virtual void SetMatrix(const char16_t* name, const float* value);
-  virtual float GetFloat(const char16_t* name) const;
-  virtual int GetInt(const char16_t* name) const;
-  virtual const char16_t* GetString(const char16_t* name) const;
-  virtual bool GetVector(const char16_t* name, float* out) const;
-  virtual bool GetVector2(const char16_t* name, Vect2* out) const;
-  virtual bool GetVector4(const char16_t* name, float* out) const;
-  virtual bool GetMatrix(const char16_t* name, float* out) const;
+  virtual void SetFloat(const char16_t*, float) {}
+  virtual void SetInt(const char16_t*, int) {}
+  virtual void SetString(const char16_t*, const char16_t*) {}
+  virtual void SetVector(const char16_t*, const float*) {}
+  virtual void SetVector2(const char16_t*, const Vect2&) {}
+  virtual void SetVector4(const char16_t*, const float*) {}
+  virtual void SetMatrix(const char16_t*, const float*) {}
+  virtual float GetFloat(const char16_t*) const { return 0.0f; }
+  virtual int GetInt(const char16_t*) const { return 0; }
+  virtual const char16_t* GetString(const char16_t*) const { return nullptr; }
+  virtual bool GetVector(const char16_t*, float*) const { return false; }
+  virtual bool GetVector2(const char16_t*, Vect2*) const { return false; }
+  virtual bool GetVector4(const char16_t*, float*) const { return false; }
+  virtual bool GetMatrix(const char16_t*, float*) const { return false; }
 };

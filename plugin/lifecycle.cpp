@@ -49,7 +49,7 @@ bool StartPlugin() {
   }
 
   InitColorControl(platform::ThisModuleInstance());
-  API->RegisterSourceClass(kSourceClassName, kSourceDisplayName, CreateThanksSource, ConfigureTextSource);
+  OBSRegisterImageSourceClass(kSourceClassName, kSourceDisplayName, CreateThanksSource, ConfigureTextSource);
   return true;
 }
 

@@ -20,8 +20,8 @@ Image PlayFrames(std::vector<SceneSource>& sources, const CompanionClient& compa
     // Every line due by this frame's time reaches its window before the refresh.
     companion.WaitIdle();
     PumpMessages();
-    for (SceneSource& source : sources) source.image->PrepareFrame();
-    for (SceneSource& source : sources) source.image->DrawAt(source.Position(), source.Size());
+    for (SceneSource& source : sources) source.image->Preprocess();
+    for (SceneSource& source : sources) source.image->Render(source.Position(), source.Size());
     const std::vector<standin::SpriteRecord> sprites = standin::HostGraphics().TakeSprites();
     const bool sampled = sheet.Samples(frame), animated = RoomAnimation::Supported() && animation.Samples(frame);
     if (sampled || animated || frame == frames - 1) compositions += composer.Compose(canvas, sprites);

@@ -12,13 +12,13 @@ LiveScene::Placed LiveScene::Place(const SceneSource& source) {
   const std::string id = standin::ToUtf8(source.data->GetString(u"innerId", u""));
   int32_t window = 0;
   std::from_chars(id.data(), id.data() + id.size(), window);
-  return Placed{source.name, source.image, window, source.Position(), source.Size()};
+  return Placed{source.name, source.image.get(), window, source.Position(), source.Size()};
 }
 
 void LiveScene::DrawFrame() {
   std::lock_guard<std::mutex> lock(mutex_);
-  for (const Placed& source : placed_) source.image->PrepareFrame();
-  for (const Placed& source : placed_) source.image->DrawAt(source.position, source.size);
+  for (const Placed& source : placed_) source.image->Preprocess();
+  for (const Placed& source : placed_) source.image->Render(source.position, source.size);
 }
 
 SceneSource* LiveScene::Find(const std::string& name) {
@@ -29,9 +29,9 @@ SceneSource* LiveScene::Find(const std::string& name) {
 
 void LiveScene::Reload(SceneSource& source) {
   std::lock_guard<std::mutex> lock(mutex_);
-  source.image->ReloadSettings();
+  source.image->UpdateSettings();
   for (Placed& placed : placed_)
-    if (placed.image == source.image) placed = Place(source);
+    if (placed.image == source.image.get()) placed = Place(source);
 }
 
 std::optional<int32_t> LiveScene::WindowOf(const std::string& name) const {

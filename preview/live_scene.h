@@ -32,7 +32,7 @@ class LiveScene {
  private:
   struct Placed {
     std::string name;
-    ImageSource* image;
+    standin::HostedSource* image;
     int32_t window;
     Vect2 position, size;
   };

@@ -1,7 +1,7 @@
 #include "preview/scene.h"
 
 Vect2 SceneSource::Size() const {
-  const Vect2 own = image ? image->QuerySize() : Vect2();
+  const Vect2 own = image ? image->GetSize() : Vect2();
   return Vect2(element->GetFloat(u"cx", own.x), element->GetFloat(u"cy", own.y));
 }
 

@@ -5,6 +5,7 @@
 // "class", its place in "x" and "y", its drawn size in "cx" and "cy", and its
 // own settings in the child "data".
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,7 @@ struct SceneSource {
   std::string name;
   XElement* element = nullptr;  // in the settings tree
   XElement* data = nullptr;     // its "data" child, once configured or created
-  ImageSource* image = nullptr;
+  std::unique_ptr<standin::HostedSource> image;  // once created
 
   Vect2 Position() const { return Vect2(element->GetFloat(u"x", 0), element->GetFloat(u"y", 0)); }
   // The size the host lays the source out with: "cx"/"cy", or the source's own.

@@ -5,7 +5,7 @@
 void ComposeScene(Image& canvas, const std::vector<standin::SpriteRecord>& sprites) {
   canvas.Fill(kSceneBackground);
   for (const standin::SpriteRecord& sprite : sprites) {
-    const auto* texture = dynamic_cast<const standin::MemoryTexture*>(sprite.texture);
+    const auto* texture = static_cast<const standin::MemoryTexture*>(sprite.texture);
     if (!texture) continue;
     DrawSprite(canvas, BgraView{texture->Pixels().data(), int(texture->Width()), int(texture->Height())},
                sprite.color, sprite.x1, sprite.y1, sprite.x2, sprite.y2);
@@ -15,7 +15,7 @@ void ComposeScene(Image& canvas, const std::vector<standin::SpriteRecord>& sprit
 bool SceneComposer::Compose(Image& canvas, const std::vector<standin::SpriteRecord>& sprites) {
   std::vector<Drawn> drawn;
   for (const standin::SpriteRecord& sprite : sprites) {
-    const auto* texture = dynamic_cast<const standin::MemoryTexture*>(sprite.texture);
+    const auto* texture = static_cast<const standin::MemoryTexture*>(sprite.texture);
     if (!texture) continue;
     drawn.push_back({sprite.color, sprite.x1, sprite.y1, sprite.x2, sprite.y2, texture->Width(), texture->Height(),
                      texture->Pixels()});

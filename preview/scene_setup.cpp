@@ -22,7 +22,7 @@ bool ConfigureScripted(SceneSource& source, const standin::RegisteredClass& type
   companion.QueueFormAnswer(0);
   const XElement* data = source.element->GetElement(u"data");
   if (!data || !data->GetString(u"font", nullptr)) companion.QueueFormMessage(102, std::u16string(u"font|") + kFormFont);
-  return type.configure(source.element, false);
+  return type.callbacks->Configure(source.element, false);
 }
 
 void PrintFormAddress(int32_t, const char* url, void* context) {
@@ -59,7 +59,7 @@ bool ConfigureSources(std::vector<SceneSource>& sources, const PreviewOptions& o
 bool ConfigureInBrowser(SceneSource& source, const standin::RegisteredClass& type, const CompanionClient& companion,
                         CompanionFormOpenedFn opened, void* context) {
   companion.ServeForms(0, opened, context);
-  const bool accepted = type.configure(source.element, false);
+  const bool accepted = type.callbacks->Configure(source.element, false);
   companion.ServeForms(-1);
   return accepted;
 }
@@ -67,9 +67,8 @@ bool ConfigureInBrowser(SceneSource& source, const standin::RegisteredClass& typ
 void DestroySources(std::vector<SceneSource>& sources) {
   for (SceneSource& source : sources) {
     if (!source.image) continue;
-    source.image->DeactivateInScene();
-    delete source.image;
-    source.image = nullptr;
+    source.image->EndScene();
+    source.image.reset();
   }
 }
 
@@ -102,13 +101,13 @@ std::optional<Scene> SetUpScene(const PreviewOptions& options, const CompanionCl
   for (SceneSource& source : scene.sources) {
     // A source is made from its settings, the "data" child.
     if (!source.data) source.data = source.element->CreateElement(u"data");
-    source.image = type->create(source.data);
+    source.image = type->callbacks->Create(source.data);
     if (!source.image) {
       DestroySources(scene.sources);
       return Fail("could not create " + source.name), std::nullopt;
     }
-    source.image->ReloadSettings();
-    source.image->ActivateInScene();
+    source.image->UpdateSettings();
+    source.image->BeginScene();
   }
   return scene;
 }

@@ -15,7 +15,7 @@ namespace {
 
 class CountingAllocator : public Alloc {
  public:
-  void* AllocateBlock(std::size_t size) override {
+  void* Allocate(std::size_t size) {
     calls_.fetch_add(1);
     if (platform::ScheduledFault::Check(&fault_slot_)) return nullptr;
     void* block = std::malloc(size ? size : 1);
@@ -25,7 +25,7 @@ class CountingAllocator : public Alloc {
     return block;
   }
 
-  void FreeBlock(void* block) override {
+  void Free(void* block) {
     if (!block) return;
     {
       std::lock_guard<std::mutex> lock(mutex_);
@@ -61,9 +61,14 @@ CountingAllocator& Instance() {
   return *allocator;
 }
 
+Alloc* TheAllocator() { return &Instance(); }
+
 }  // namespace
 
-Alloc* MainAllocator = &Instance();
+void* Alloc::AllocateBlock(std::size_t size) { return static_cast<CountingAllocator*>(this)->Allocate(size); }
+void Alloc::FreeBlock(void* block) { static_cast<CountingAllocator*>(this)->Free(block); }
+
+extern const HostGlobal<Alloc> MainAllocator{&TheAllocator};
 
 namespace standin {
 

@@ -3,19 +3,20 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/hostapi/host_abi.h"
 #include "platform/hostapi/standin_host.h"
 
 namespace standin {
 
 MemoryTexture::MemoryTexture(MemoryGraphicsSystem* owner, unsigned width, unsigned height, const void* pixels,
                              bool is_static)
-    : owner_(owner), width_(width), height_(height), is_static_(is_static), pixels_(std::size_t{width} * height * 4) {
+    : host_slots_(HostTextureSlots()), owner_(owner), width_(width), height_(height), is_static_(is_static), pixels_(std::size_t{width} * height * 4) {
   if (pixels) std::memcpy(pixels_.data(), pixels, pixels_.size());
 }
 
 MemoryTexture::~MemoryTexture() { owner_->OnTextureDestroyed(); }
 
-void MemoryTexture::UploadPixels(const void* pixels, int image_format, unsigned pitch) {
+void MemoryTexture::Upload(const void* pixels, int image_format, unsigned pitch) {
   (void)image_format;  // always BGRA here
   if (is_static_) {
     AppWarning(u"Texture::SetImage: the texture is static");
@@ -28,12 +29,12 @@ void MemoryTexture::UploadPixels(const void* pixels, int image_format, unsigned 
   for (unsigned y = 0; y < height_; ++y) std::memcpy(pixels_.data() + y * row, src + std::size_t{y} * pitch, row);
 }
 
-void MemoryGraphicsSystem::DrawSprite(Texture* texture, uint32_t color, float x1, float y1, float x2, float y2) {
+void MemoryGraphicsSystem::Draw(Texture* texture, uint32_t color, float x1, float y1, float x2, float y2) {
   std::lock_guard<std::mutex> lock(mutex_);
   sprites_.push_back({texture, color, x1, y1, x2, y2});
 }
 
-Texture* MemoryGraphicsSystem::MakeTexture(unsigned width, unsigned height, int color_format, const void* pixels,
+Texture* MemoryGraphicsSystem::Make(unsigned width, unsigned height, int color_format, const void* pixels,
                                            bool build_mipmaps, bool is_static) {
   (void)color_format;
   (void)build_mipmaps;
@@ -81,9 +82,15 @@ namespace {
 GraphicsSystem* current_graphics = nullptr;
 }  // namespace
 
-HostOutput::HostOutput() : previous_(current_graphics) { current_graphics = &HostGraphics(); }
+HostOutput::HostOutput() : previous_(current_graphics) {
+  current_graphics = &HostGraphics();
+  PublishOutput(true);
+}
 
-HostOutput::~HostOutput() { current_graphics = previous_; }
+HostOutput::~HostOutput() {
+  current_graphics = previous_;
+  PublishOutput(previous_ != nullptr);
+}
 
 GraphicsSystem* HostOutput::Current() { return current_graphics; }
 
@@ -92,5 +99,23 @@ GraphicsSystem* HostOutput::Current() { return current_graphics; }
 namespace {
 GraphicsSystem* CurrentGraphics() { return standin::HostOutput::Current(); }
 }  // namespace
+
+void Texture::UploadPixels(const void* pixels, int image_format, unsigned pitch) {
+  static_cast<standin::MemoryTexture*>(this)->Upload(pixels, image_format, pitch);
+}
+unsigned Texture::Width() const { return static_cast<const standin::MemoryTexture*>(this)->Width(); }
+unsigned Texture::Height() const { return static_cast<const standin::MemoryTexture*>(this)->Height(); }
+void Texture::operator delete(Texture* texture, std::destroying_delete_t) {
+  delete static_cast<standin::MemoryTexture*>(texture);
+}
+
+void GraphicsSystem::DrawSprite(Texture* texture, uint32_t color, float x1, float y1, float x2, float y2) {
+  static_cast<standin::MemoryGraphicsSystem*>(this)->Draw(texture, color, x1, y1, x2, y2);
+}
+Texture* GraphicsSystem::MakeTexture(unsigned width, unsigned height, int color_format, const void* pixels,
+                                     bool build_mipmaps, bool is_static) {
+  return static_cast<standin::MemoryGraphicsSystem*>(this)->Make(width, height, color_format, pixels, build_mipmaps,
+                                                                  is_static);
+}
 
 extern const HostGlobal<GraphicsSystem> GS{&CurrentGraphics};

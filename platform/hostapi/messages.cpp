@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <mutex>
 
+#include "platform/hostapi/host_abi.h"
 #include "platform/hostapi/standin_host.h"
 #include "platform/hostapi/wide_format.h"
 
@@ -48,23 +49,23 @@ int OBSMessageBox(void* owner, const char16_t* text, const char16_t* caption, un
   return 1;  // IDOK
 }
 
-namespace {
-
-void WriteLine(standin::LogKind kind, const char16_t* format, va_list args) {
-  AddLine(kind, standin::FormatWide(format, args));
+void standin::WriteLogLine(LogKind kind, const char16_t* format, va_list args) {
+  AddLine(kind, FormatWide(format, args));
 }
+
+namespace {
 
 void WIN_CDECL WriteLog(const char16_t* format, ...) {
   va_list args;
   va_start(args, format);
-  WriteLine(standin::LogKind::Log, format, args);
+  standin::WriteLogLine(standin::LogKind::Log, format, args);
   va_end(args);
 }
 
 void WIN_CDECL WriteWarning(const char16_t* format, ...) {
   va_list args;
   va_start(args, format);
-  WriteLine(standin::LogKind::Warning, format, args);
+  standin::WriteLogLine(standin::LogKind::Warning, format, args);
   va_end(args);
 }
 

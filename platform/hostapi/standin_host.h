@@ -59,15 +59,55 @@ HOSTAPI_EXPORT void SetLogFile(const std::string& path);
 HOSTAPI_EXPORT void SetEcho(bool echo);
 
 // --- source classes ----------------------------------------------------------
+// A source as the host holds it, called by the host's names in the host's
+// way: where the host's library is in MSVC's ABI (Windows), through the
+// slots of the host's ImageSource.
+class HOSTAPI_EXPORT HostedSource {
+ public:
+  virtual ~HostedSource() = default;  // deletes the source, as the host does
+  virtual void Preprocess() = 0;
+  virtual void Tick(float seconds) = 0;
+  virtual void Render(const Vect2& position, const Vect2& size) = 0;
+  virtual Vect2 GetSize() const = 0;
+  virtual void UpdateSettings() = 0;
+  virtual void BeginScene() = 0;
+  virtual void EndScene() = 0;
+};
+
+// A registered class's callbacks, called the way the host calls them.
+class HOSTAPI_EXPORT HostedClass {
+ public:
+  virtual ~HostedClass() = default;
+  // The create callback's source for the settings element `data`, or null
+  // when it made none.
+  virtual std::unique_ptr<HostedSource> Create(XElement* data) const = 0;
+  // The configure callback on the source's element; false without one.
+  virtual bool Configure(XElement* element, bool creating) const = 0;
+  virtual bool HasConfigure() const = 0;
+};
+
 struct RegisteredClass {
   std::u16string class_name;
   std::u16string display_name;
-  CreateSourceCallback create = nullptr;
-  ConfigureSourceCallback configure = nullptr;
+  std::shared_ptr<const HostedClass> callbacks;
 };
 HOSTAPI_EXPORT std::vector<RegisteredClass> RegisteredClasses();
 // Forgets the registrations, as a host does when it unloads its plug-ins.
 HOSTAPI_EXPORT void ClearRegisteredClasses();
+// While alive, the locale table has no texts: every lookup gives `answer`,
+// as a host does for a key it has not loaded ("(string not found)") or
+// cannot read ("(lookup error)").
+class HOSTAPI_EXPORT ScopedLocaleWithoutTexts {
+ public:
+  explicit ScopedLocaleWithoutTexts(const char16_t* answer);
+  ~ScopedLocaleWithoutTexts();
+  ScopedLocaleWithoutTexts(const ScopedLocaleWithoutTexts&) = delete;
+  ScopedLocaleWithoutTexts& operator=(const ScopedLocaleWithoutTexts&) = delete;
+
+ private:
+  const char16_t* previous_;
+};
+
 // The module instance handed to the last InitColorControl call, or null
 // after ClearColorControlInstance.
 HOSTAPI_EXPORT void* ColorControlInstance();
@@ -135,15 +175,21 @@ class MemoryGraphicsSystem;
 class HOSTAPI_EXPORT MemoryTexture : public Texture {
  public:
   MemoryTexture(MemoryGraphicsSystem* owner, unsigned width, unsigned height, const void* pixels, bool is_static);
-  ~MemoryTexture() override;
-  void UploadPixels(const void* pixels, int image_format, unsigned pitch) override;
-  unsigned Width() const override { return width_; }
-  unsigned Height() const override { return height_; }
+  ~MemoryTexture();
+  // Deleted as itself: Texture's `delete` hands the texture here.
+  static void operator delete(void* texture) { ::operator delete(texture); }
+  // Texture's members: see host/graphics.h.
+  void Upload(const void* pixels, int image_format, unsigned pitch);
+  unsigned Width() const { return width_; }
+  unsigned Height() const { return height_; }
   const std::vector<unsigned char>& Pixels() const { return pixels_; }
   // Uploads that changed the pixels.
   int UploadCount() const { return uploads_; }
 
  private:
+  // First: where the plug-in calls textures through the host's ABI, the
+  // texture's slots there (see host_abi.h); null where it does not.
+  const void* const host_slots_;
   MemoryGraphicsSystem* owner_;
   unsigned width_;
   unsigned height_;
@@ -162,9 +208,10 @@ struct SpriteRecord {
 // and a record of the sprites drawn since the last TakeSprites.
 class HOSTAPI_EXPORT MemoryGraphicsSystem : public GraphicsSystem {
  public:
-  void DrawSprite(Texture* texture, uint32_t color, float x1, float y1, float x2, float y2) override;
-  Texture* MakeTexture(unsigned width, unsigned height, int color_format, const void* pixels, bool build_mipmaps,
-                       bool is_static) override;
+  // GraphicsSystem's members: see host/graphics.h.
+  void Draw(Texture* texture, uint32_t color, float x1, float y1, float x2, float y2);
+  Texture* Make(unsigned width, unsigned height, int color_format, const void* pixels, bool build_mipmaps,
+                bool is_static);
 
   std::vector<SpriteRecord> TakeSprites();
   int MakeTextureCount() const;

@@ -7,6 +7,7 @@
 #include "host/api.h"
 #include "host/string.h"
 #include "platform/hostapi/standin_host.h"
+#include "platform/hostapi/text_helpers.h"
 
 std::size_t slen(const char16_t* text) {
   std::size_t n = 0;
@@ -28,7 +29,20 @@ namespace {
 // What KillSpaces trims: line breaks stay.
 bool IsSpace(char16_t c) { return c == u' ' || c == u'\t' || c == u'\u3000'; }
 
-// An optional sign and decimal digits only, nothing before or after.
+}  // namespace
+
+namespace standin {
+
+char16_t* TrimSpaces(char16_t* text) {
+  std::size_t first = 0;
+  std::size_t last = slen(text);
+  while (first < last && IsSpace(text[first])) ++first;
+  while (last > first && IsSpace(text[last - 1])) --last;
+  std::memmove(text, text + first, (last - first) * sizeof(char16_t));
+  text[last - first] = 0;
+  return text;
+}
+
 bool IsDecimalIntegerText(const char16_t* p) {
   if (*p == u'-' || *p == u'+') ++p;
   for (; *p; ++p)
@@ -36,7 +50,23 @@ bool IsDecimalIntegerText(const char16_t* p) {
   return true;
 }
 
-}  // namespace
+int TextToInt(const char16_t* text, char16_t** end, int base) {
+  const char16_t* p = text;
+  bool negative = false;
+  if (*p == u'-' || *p == u'+') negative = *p++ == u'-';
+  // Saturates as the C library's wcstol does with a 32-bit long.
+  const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
+  long long value = 0;
+  // Reads up to the first digit not valid in `base`; past the limit it only
+  // skips digits, so the value stays far inside long long.
+  for (; *p && *p - u'0' < base && *p >= u'0'; ++p)
+    if (value <= limit) value = value * base + (*p - u'0');
+  if (value > limit) value = limit;
+  if (end) *end = const_cast<char16_t*>(p);
+  return static_cast<int>(negative ? -value : value);
+}
+
+}  // namespace standin
 
 String::String() = default;
 
@@ -208,29 +238,13 @@ String& String::FindReplace(const char16_t* find, const char16_t* replacement) {
   return *this = static_cast<String&&>(result);
 }
 
+// In place, as the host's: the buffer keeps its size.
 String& String::KillSpaces() {
-  if (!buffer_) return *this;
-  unsigned first = 0;
-  unsigned last = length_;
-  while (first < last && IsSpace(buffer_[first])) ++first;
-  while (last > first && IsSpace(buffer_[last - 1])) --last;
-  if (first == 0 && last == length_) return *this;
-  String trimmed;
-  trimmed.Assign(buffer_ + first, last - first);
-  return *this = static_cast<String&&>(trimmed);
+  if (buffer_) length_ = static_cast<unsigned>(slen(standin::TrimSpaces(buffer_)));
+  return *this;
 }
 
 int String::ToInt(int base) const {
-  if (!buffer_ || base < 2 || base > 36 || !IsDecimalIntegerText(buffer_)) return 0;
-  const char16_t* p = buffer_;
-  bool negative = false;
-  if (*p == u'-' || *p == u'+') negative = *p++ == u'-';
-  // Saturates as the C library's wcstol does with a 32-bit long.
-  const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
-  long long value = 0;
-  // Read up to the first digit not valid in `base`; stopping once past the
-  // limit keeps the value far inside long long.
-  for (; *p && *p - u'0' < base && value <= limit; ++p) value = value * base + (*p - u'0');
-  if (value > limit) value = limit;
-  return static_cast<int>(negative ? -value : value);
+  if (!buffer_ || base < 2 || base > 36 || !standin::IsDecimalIntegerText(buffer_)) return 0;
+  return standin::TextToInt(buffer_, nullptr, base);
 }

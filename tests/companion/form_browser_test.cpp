@@ -66,15 +66,15 @@ TEST_F(FormBrowserTest, SavedSettingsReachTheElementAndTheNextPicture) {
 
   // The next picture: the source reads the saved settings and draws a line.
   const standin::HostOutput output;
-  std::unique_ptr<ImageSource> source(host.Create(data));
-  source->ReloadSettings();
-  source->ActivateInScene();
+  std::unique_ptr<standin::HostedSource> source = host.Create(data);
+  source->UpdateSettings();
+  source->BeginScene();
   const std::u16string line = u"多谢小明送的2个火箭";
   host.companion().SendCopyData(WindowNumberOf(data), kTextUpdate, line.c_str(),
                                 static_cast<uint32_t>((line.size() + 1) * sizeof(char16_t)));
   host.companion().WaitIdle();
-  source->PrepareFrame();
-  source->DrawAt(Vect2(0, 0), source->QuerySize());
+  source->Preprocess();
+  source->Render(Vect2(0, 0), source->GetSize());
   const auto sprites = standin::HostGraphics().TakeSprites();
   ASSERT_EQ(sprites.size(), 1u);
   const auto& texture = *static_cast<const standin::MemoryTexture*>(sprites[0].texture);
@@ -83,7 +83,7 @@ TEST_F(FormBrowserTest, SavedSettingsReachTheElementAndTheNextPicture) {
   // Without an outline the glyphs' edges fade out; the black outline under
   // them makes them opaque and darker.
   EXPECT_GT(OpaquePixels(texture, 0x3366CC, false), 500) << "the outline";
-  source->DeactivateInScene();
+  source->EndScene();
 }
 
 TEST_F(FormBrowserTest, CancelAndClosingThePageChangeNothing) {

@@ -63,7 +63,7 @@ void FormHost::Opened(int32_t, const char* url, void* context) {
 bool FormHost::Configure(XElement& element, const Visitor& visit, int32_t port) {
   Visit state{&visit, {}, &served_, &left_open_};
   companion_.ServeForms(port, &FormHost::Opened, &state);
-  const bool accepted = class_.configure(&element, false);
+  const bool accepted = class_.callbacks->Configure(&element, false);
   companion_.ServeForms(-1);
   if (state.thread.joinable()) state.thread.join();
   return accepted;

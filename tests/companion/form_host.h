@@ -49,7 +49,7 @@ class FormHost {
   int FormsServed() const { return served_; }
   int LeftOpen() const { return left_open_; }
 
-  ImageSource* Create(XElement& data) const { return class_.create(&data); }
+  std::unique_ptr<standin::HostedSource> Create(XElement& data) const { return class_.callbacks->Create(&data); }
 
  private:
   static void Opened(int32_t window, const char* url, void* context);

@@ -48,7 +48,7 @@ TEST_F(LifecycleTest, LoadsRegistersTheClassUnderItsOwnNameAndUnloads) {
     EXPECT_EQ(classes[0].class_name, u"Quillora答谢水友插件");
     EXPECT_EQ(classes[0].display_name, u"Quillora答谢水友");
     EXPECT_EQ(module.Description(), u"Quillora答谢插件");
-    EXPECT_TRUE(classes[0].create && classes[0].configure);
+    EXPECT_TRUE(classes[0].callbacks->HasConfigure());
     ASSERT_NE(module.Instance(), nullptr);
     EXPECT_EQ(standin::ColorControlInstance(), module.Instance()) << "the colour control is set up for this module";
     module.UnloadPlugin();

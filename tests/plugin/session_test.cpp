@@ -47,8 +47,10 @@ class Session {
     if (module_.ok()) module_.UnloadPlugin();
   }
   bool loaded() const { return loaded_; }
-  ImageSource* Create(XElement& data) const { return source_class_.create(&data); }
-  bool Configure(XElement& element) const { return source_class_.configure(&element, false); }
+  std::unique_ptr<standin::HostedSource> Create(XElement& data) const {
+    return source_class_.callbacks->Create(&data);
+  }
+  bool Configure(XElement& element) const { return source_class_.callbacks->Configure(&element, false); }
 
  private:
   PluginModule module_;
@@ -94,16 +96,16 @@ TEST_F(SessionTest, SessionLeavesNoBlockNoWindowAndNoError) {
     EXPECT_EQ(element.GetFloat(u"cx"), data.GetFloat(u"baseSizeCX"));
 
     const standin::HostOutput output;
-    std::unique_ptr<ImageSource> source(session.Create(data));
-    source->ActivateInScene();
+    std::unique_ptr<standin::HostedSource> source = session.Create(data);
+    source->BeginScene();
     const int32_t window = WindowNumberOf(data);
     windows.push_back(HandleOf(window));
     SendLine(companion, window, u"感谢小明赠送的2个火箭");
     companion.WaitIdle();
-    source->PrepareFrame();
-    source->DrawAt(Vect2(0, 0), source->QuerySize());
+    source->Preprocess();
+    source->Render(Vect2(0, 0), source->GetSize());
     EXPECT_EQ(standin::HostGraphics().TakeSprites().size(), 1u);
-    source->DeactivateInScene();
+    source->EndScene();
     source.reset();
   }
   for (win::HWND window : windows) EXPECT_FALSE(win::IsWindow(window)) << "window outlived the module";
@@ -121,12 +123,12 @@ TEST_F(SessionTest, RepeatedLoadBindMessageUnloadLeavesNothing) {
       ASSERT_TRUE(session.loaded());
       const standin::HostOutput output;
       standin::SettingsElement data(u"data");
-      std::unique_ptr<ImageSource> source(session.Create(data));
-      source->ActivateInScene();
+      std::unique_ptr<standin::HostedSource> source = session.Create(data);
+      source->BeginScene();
       window = HandleOf(WindowNumberOf(data));
       const win::COPYDATASTRUCT copy{TextUpdate, 4, const_cast<char16_t*>(u"x")};
       win::SendMessageW(window, win::WM_COPYDATA, 0, reinterpret_cast<win::LPARAM>(&copy));
-      source->PrepareFrame();
+      source->Preprocess();
     }
     ASSERT_FALSE(win::IsWindow(window)) << "round " << round;
     ASSERT_EQ(standin::LiveBlocks(), blocks) << "round " << round;
@@ -140,13 +142,13 @@ TEST_F(SessionTest, BusyRoomWhileSourcesComeAndGo) {
     ASSERT_TRUE(session.loaded());
     const standin::HostOutput output;
     std::vector<std::unique_ptr<standin::SettingsElement>> elements;
-    std::vector<std::unique_ptr<ImageSource>> sources;
+    std::vector<std::unique_ptr<standin::HostedSource>> sources;
     std::mutex windows_mutex;
     std::vector<int32_t> windows;
     auto add_source = [&] {
       elements.push_back(std::make_unique<standin::SettingsElement>(u"data"));
       sources.emplace_back(session.Create(*elements.back()));
-      sources.back()->ActivateInScene();
+      sources.back()->BeginScene();
       std::lock_guard<std::mutex> lock(windows_mutex);
       windows.push_back(WindowNumberOf(*elements.back()));
     };
@@ -178,12 +180,12 @@ TEST_F(SessionTest, BusyRoomWhileSourcesComeAndGo) {
       Pump();
       if (frame % 40 == 20) add_source();
       if (frame % 40 == 39 && sources.size() > 2) {
-        sources.front()->DeactivateInScene();
+        sources.front()->EndScene();
         sources.erase(sources.begin());  // its window keeps receiving lines
       }
       for (auto& source : sources) {
-        source->PrepareFrame();
-        source->DrawAt(Vect2(0, 0), source->QuerySize());
+        source->Preprocess();
+        source->Render(Vect2(0, 0), source->GetSize());
       }
       standin::HostGraphics().TakeSprites();
       {
@@ -194,7 +196,7 @@ TEST_F(SessionTest, BusyRoomWhileSourcesComeAndGo) {
     }
     room.join();
     companion.WaitIdle();
-    for (auto& source : sources) source->DeactivateInScene();
+    for (auto& source : sources) source->EndScene();
     sources.clear();
   }
   EXPECT_EQ(standin::LiveBlocks(), blocks);

@@ -58,24 +58,24 @@ Image RenderThroughTheSource(const std::u16string& line) {
   data.SetInt(u"fontSize", 40);
   data.SetInt(u"is_no_thanks", 0);
   // The class this load registered; an earlier load's went with its module.
-  ImageSource* source = standin::RegisteredClasses().back().create(&data);
-  source->ActivateInScene();
+  std::unique_ptr<standin::HostedSource> source = standin::RegisteredClasses().back().callbacks->Create(&data);
+  source->BeginScene();
   const int32_t window = std::stoi(standin::ToUtf8(data.GetString(u"innerId", u"0")));
   const std::u16string payload = line + u'\0';
   companion.SendCopyData(window, 1, payload.data(), uint32_t(payload.size() * 2));
   companion.WaitIdle();
-  source->PrepareFrame();
-  source->DrawAt(Vect2(0, 0), source->QuerySize());
+  source->Preprocess();
+  source->Render(Vect2(0, 0), source->GetSize());
   const auto sprites = standin::HostGraphics().TakeSprites();
   Image texture;
   if (!sprites.empty()) {
-    const auto* memory = dynamic_cast<const standin::MemoryTexture*>(sprites.back().texture);
+    const auto* memory = static_cast<const standin::MemoryTexture*>(sprites.back().texture);
     texture = Image(int(memory->Width()), int(memory->Height()), 0);
     DrawSprite(texture, BgraView{memory->Pixels().data(), texture.width, texture.height}, 0xFFFFFFFF, 0, 0,
                float(texture.width), float(texture.height));
   }
-  source->DeactivateInScene();
-  delete source;
+  source->EndScene();
+  source.reset();
   unload();
   platform::CloseModule(plugin);
   return texture;

@@ -151,26 +151,15 @@ TEST_F(ConfigureTest, FontNotFoundNamesTheFaceAndWritesNothing) {
   }
 }
 
-// A host without the text answers with a marker text of its own.
-class LocaleWithoutTexts : public LocaleStringLookup {
- public:
-  explicit LocaleWithoutTexts(const char16_t* marker) : marker_(marker) {}
-  const char16_t* LookupString(const char16_t*) override { return marker_; }
-
- private:
-  const char16_t* marker_;
-};
-
 TEST_F(ConfigureTest, FontNotFoundWithoutTheHostsTextStillNamesTheFace) {
   const gdiplus::InjectedFault no_font(gdiplus::Operation::CreateFontFromLogfontW, 14);
   for (const char16_t* marker : {u"(string not found)", u"(lookup error)"}) {
     standin::ClearMessagesAndLog();
-    LocaleWithoutTexts bare(marker);
-    LocaleStringLookup* const host_locale = std::exchange(locale, &bare);
+    // A host without the text answers with a marker text of its own.
+    const standin::ScopedLocaleWithoutTexts bare(marker);
     auto& data = NewElement();
     data.SetString(u"font", u"不存在的字体");
     MeasureBaseSize(&data);
-    locale = host_locale;
     const auto boxes = standin::MessageBoxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_NE(boxes[0].text.find(u"不存在的字体"), std::u16string::npos) << Utf8(boxes[0].text);

@@ -1,0 +1,26 @@
+#pragma once
+
+// What of the stand-in host depends on the ABI of the host's library, which
+// the build picks: gnu_host_abi.cpp where the host's library shares the
+// plug-in's compiler and ABI (Linux), msvc/host_abi.cpp where it is in
+// MSVC's ABI, as the host's own (Windows).
+
+#include <cstdarg>
+
+#include "platform/hostapi/standin_host.h"
+
+namespace standin {
+
+// Shared by both: records a class the plug-in registered (api.cpp) and
+// writes a log line (messages.cpp).
+void AddRegisteredClass(RegisteredClass registered);
+void WriteLogLine(LogKind kind, const char16_t* format, va_list args);
+
+// Per ABI: the pointer a texture starts with, its slots where the plug-in
+// calls it through the host's ABI (null where it calls the members of
+// host/graphics.h directly); and the output's start and stop, which GS
+// follows.
+const void* HostTextureSlots();
+void PublishOutput(bool running);
+
+}  // namespace standin
