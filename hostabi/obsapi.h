@@ -20,9 +20,10 @@
 #error "hostabi/obsapi.h is compiled only for an MSVC target (clang --target=*-pc-windows-msvc)"
 #endif
 
-// A stand-in OBSApi.dll defines OBSAPI_EXPORTING and exports what the module imports.
-#ifdef OBSAPI_EXPORTING
-#define OBSAPI __declspec(dllexport)
+// A stand-in OBSApi.dll defines OBSAPI_DEFINING: it defines what the module
+// imports, and its linker exports them by the .def.
+#ifdef OBSAPI_DEFINING
+#define OBSAPI
 #else
 #define OBSAPI __declspec(dllimport)
 #endif
@@ -124,9 +125,10 @@ class XBaseItem {
 };
 
 class XElement : public XBaseItem {
-  XConfig* file;
-  XElement* parent;
-  List<XBaseItem*> SubItems;
+  // The host's own fields: here for the layout.
+  [[maybe_unused]] XConfig* file;
+  [[maybe_unused]] XElement* parent;
+  [[maybe_unused]] List<XBaseItem*> SubItems;
 
  public:
   OBSAPI CTSTR GetString(CTSTR lpName, TSTR def = nullptr) const;
@@ -261,8 +263,9 @@ struct LocaleStringItem;
 
 // No vtable. An unknown key gives "(string not found)", not the key.
 class LocaleStringLookup {
-  StringLookupNode* top;
-  List<LocaleStringItem*> cache;
+  // The host's own fields: here for the layout.
+  [[maybe_unused]] StringLookupNode* top;
+  [[maybe_unused]] List<LocaleStringItem*> cache;
 
  public:
   OBSAPI CTSTR LookupString(CTSTR lookupVal);

@@ -9,20 +9,22 @@
 namespace standin {
 
 MemoryTexture::MemoryTexture(MemoryGraphicsSystem* owner, unsigned width, unsigned height, const void* pixels,
-                             bool is_static)
-    : host_slots_(HostTextureSlots()), owner_(owner), width_(width), height_(height), is_static_(is_static), pixels_(std::size_t{width} * height * 4) {
+                             bool is_static, int color_format)
+    : host_slots_(HostTextureSlots()), owner_(owner), width_(width), height_(height), is_static_(is_static), pixels_(std::size_t{width} * height * 4),
+      color_format_(color_format) {
   if (pixels) std::memcpy(pixels_.data(), pixels, pixels_.size());
 }
 
 MemoryTexture::~MemoryTexture() { owner_->OnTextureDestroyed(); }
 
 void MemoryTexture::Upload(const void* pixels, int image_format, unsigned pitch) {
-  (void)image_format;  // always BGRA here
   if (is_static_) {
     AppWarning(u"Texture::SetImage: the texture is static");
     return;
   }
   ++uploads_;
+  upload_format_ = image_format;
+  upload_pitch_ = pitch;
   if (!pixels) return;
   const auto* src = static_cast<const unsigned char*>(pixels);
   const std::size_t row = std::size_t{width_} * 4;
@@ -36,7 +38,6 @@ void MemoryGraphicsSystem::Draw(Texture* texture, uint32_t color, float x1, floa
 
 Texture* MemoryGraphicsSystem::Make(unsigned width, unsigned height, int color_format, const void* pixels,
                                            bool build_mipmaps, bool is_static) {
-  (void)color_format;
   (void)build_mipmaps;
   std::lock_guard<std::mutex> lock(mutex_);
   ++made_;
@@ -45,7 +46,7 @@ Texture* MemoryGraphicsSystem::Make(unsigned width, unsigned height, int color_f
     return nullptr;
   }
   ++live_;
-  return new MemoryTexture(this, width, height, pixels, is_static);
+  return new MemoryTexture(this, width, height, pixels, is_static, color_format);
 }
 
 std::vector<SpriteRecord> MemoryGraphicsSystem::TakeSprites() {

@@ -174,7 +174,8 @@ class MemoryGraphicsSystem;
 
 class HOSTAPI_EXPORT MemoryTexture : public Texture {
  public:
-  MemoryTexture(MemoryGraphicsSystem* owner, unsigned width, unsigned height, const void* pixels, bool is_static);
+  MemoryTexture(MemoryGraphicsSystem* owner, unsigned width, unsigned height, const void* pixels, bool is_static,
+                int color_format = GS_BGRA);
   ~MemoryTexture();
   // Deleted as itself: Texture's `delete` hands the texture here.
   static void operator delete(void* texture) { ::operator delete(texture); }
@@ -185,6 +186,11 @@ class HOSTAPI_EXPORT MemoryTexture : public Texture {
   const std::vector<unsigned char>& Pixels() const { return pixels_; }
   // Uploads that changed the pixels.
   int UploadCount() const { return uploads_; }
+  // The colour format it was made with, and the image format and row pitch
+  // of the last upload that changed it (0 before any).
+  int ColorFormat() const { return color_format_; }
+  int UploadFormat() const { return upload_format_; }
+  unsigned UploadPitch() const { return upload_pitch_; }
 
  private:
   // First: where the plug-in calls textures through the host's ABI, the
@@ -196,6 +202,9 @@ class HOSTAPI_EXPORT MemoryTexture : public Texture {
   bool is_static_;
   std::vector<unsigned char> pixels_;
   int uploads_ = 0;
+  int color_format_;
+  int upload_format_ = 0;
+  unsigned upload_pitch_ = 0;
 };
 
 struct SpriteRecord {

@@ -114,6 +114,58 @@ TEST_F(SessionTest, SessionLeavesNoBlockNoWindowAndNoError) {
   for (const auto& line : standin::LogLines()) EXPECT_NE(line.kind, standin::LogKind::Warning);
 }
 
+// One source as the host calls it: the size its slot gives, the texture's
+// format, size and row pitch as the graphics system gets them, the rectangle
+// Render draws, new settings, and slot 0 taking the texture with it.
+TEST_F(SessionTest, TheHostsCallsReachTheSourceAndItsTexture) {
+  const std::size_t blocks = standin::LiveBlocks();
+  {
+    Session session;
+    ASSERT_TRUE(session.loaded());
+    const standin::HostOutput output;
+    standin::SettingsElement data(u"data");
+    data.SetFloat(u"baseSizeCX", 200.0f);
+    data.SetFloat(u"baseSizeCY", 50.0f);
+    std::unique_ptr<standin::HostedSource> source = session.Create(data);
+    ASSERT_NE(source, nullptr);
+    EXPECT_EQ(source->GetSize().x, 200.0f);
+    EXPECT_EQ(source->GetSize().y, 50.0f);
+    source->BeginScene();
+    SendLine(companion, WindowNumberOf(data), u"感谢小明赠送的2个火箭");
+    companion.WaitIdle();
+    source->Tick(0.016f);
+    source->Preprocess();  // makes the texture
+    source->Preprocess();  // and draws into it again
+    source->Render(Vect2(10, 20), Vect2(400, 100));  // twice the base size
+    auto sprites = standin::HostGraphics().TakeSprites();
+    ASSERT_EQ(sprites.size(), 1u);
+    const auto& texture = *static_cast<const standin::MemoryTexture*>(sprites[0].texture);
+    EXPECT_EQ(texture.ColorFormat(), GS_BGRA);
+    EXPECT_EQ(texture.UploadFormat(), GS_IMAGEFORMAT_BGRA);
+    EXPECT_EQ(texture.UploadPitch(), texture.Width() * 4);
+    EXPECT_EQ(sprites[0].color, 0xFFFFFFFFu);
+    EXPECT_EQ(sprites[0].x1, 10.0f);
+    EXPECT_EQ(sprites[0].y1, 20.0f);
+    EXPECT_EQ(sprites[0].x2, 10.0f + 2.0f * static_cast<float>(texture.Width()));
+    EXPECT_EQ(sprites[0].y2, 20.0f + 2.0f * static_cast<float>(texture.Height()));
+
+    const unsigned height = texture.Height();
+    data.SetInt(u"fontSize", 96);
+    source->UpdateSettings();
+    source->Preprocess();
+    source->Render(Vect2(0, 0), source->GetSize());
+    sprites = standin::HostGraphics().TakeSprites();
+    ASSERT_EQ(sprites.size(), 1u);
+    EXPECT_GT(static_cast<const standin::MemoryTexture*>(sprites[0].texture)->Height(), height) << "the new size";
+    source->EndScene();
+
+    const int textures = standin::HostGraphics().LiveTextures();
+    source.reset();
+    EXPECT_EQ(standin::HostGraphics().LiveTextures(), textures - 1) << "the source's texture went with it";
+  }
+  EXPECT_EQ(standin::LiveBlocks(), blocks);
+}
+
 TEST_F(SessionTest, RepeatedLoadBindMessageUnloadLeavesNothing) {
   const std::size_t blocks = standin::LiveBlocks();
   for (int round = 0; round < 1000; ++round) {

@@ -10,7 +10,8 @@ namespace {
 TEST(SceneComposer, ComposesOnlyChangedSpritesAndDrawsWhatComposingAfreshDraws) {
   std::vector<uint8_t> texels(3 * 2 * 4, 0);  // BGRA
   texels[2] = 200, texels[3] = 255;
-  std::unique_ptr<Texture> texture(standin::HostGraphics().MakeTexture(3, 2, GS_BGRA, texels.data(), false, false));
+  const standin::HostOutput output;
+  std::unique_ptr<Texture> texture(GS->MakeTexture(3, 2, GS_BGRA, texels.data(), false, false));
   std::vector<standin::SpriteRecord> sprites{{texture.get(), 0xFFFFFFFFu, 1, 1, 4, 3}};
   // Not the scene's background, so that a composition shows.
   const Image blank(8, 6, 0x00000000);

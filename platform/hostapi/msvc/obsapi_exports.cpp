@@ -2,7 +2,7 @@
 // import from OBSApi.dll, with the host's types, conventions, layouts and
 // slots, each handing its work to the stand-in host (host_abi.cpp).
 
-#define OBSAPI_EXPORTING
+#define OBSAPI_DEFINING
 #include "hostabi/obsapi.h"
 #include "hostabi/constructed.h"
 #include "platform/hostapi/msvc/standin_calls.h"
