@@ -175,6 +175,12 @@ LocaleStringLookup the_locale;
 
 GraphicsSystem::~GraphicsSystem() {}
 
+// The deleting destructors of the objects above name operator delete; none of
+// them is ever deleted, and a texture's slot 0 has an operator delete of its
+// own.
+void operator delete(void*) noexcept { __builtin_trap(); }
+void operator delete(void*, size_t) noexcept { __builtin_trap(); }
+
 APIInterface* API = &the_api;
 GraphicsSystem* GS = nullptr;
 Alloc* MainAllocator = &the_allocator;
