@@ -16,7 +16,8 @@ struct SceneSource {
   std::string name;
   XElement* element = nullptr;  // in the settings tree
   XElement* data = nullptr;     // its "data" child, once configured or created
-  std::unique_ptr<standin::HostedSource> image;  // once created
+  // The source as the host holds it, once created.
+  std::unique_ptr<standin::HostedSource> image;
 
   Vect2 Position() const { return Vect2(element->GetFloat(u"x", 0), element->GetFloat(u"y", 0)); }
   // The size the host lays the source out with: "cx"/"cy", or the source's own.

@@ -37,7 +37,6 @@ String& String::operator<<(int value) {
   return *this;
 }
 
-
 String String::operator+(const String& other) const {
   return Constructed<String>([&](void* result) { obsapi_string_plus(this, &other, result); });
 }

@@ -62,7 +62,7 @@ const char16_t* obsapi_lookup_string(void* locale, const char16_t* key);
 
 // --- messages, log, colour control -------------------------------------------
 int obsapi_message_box(void* owner, const char16_t* text, const char16_t* caption, unsigned flags);
-typedef void (__cdecl* ObsapiLogFunction)(const char16_t* format, ...);
+typedef void(__cdecl* ObsapiLogFunction)(const char16_t* format, ...);
 ObsapiLogFunction obsapi_log();
 ObsapiLogFunction obsapi_app_warning();
 void obsapi_init_color_control(void* module_instance);

@@ -6,7 +6,6 @@
 #include "hostabi/obsapi.h"
 #include "hostabi/placement_new.h"
 
-
 namespace {
 
 class ModuleImageSource final : public ImageSource {

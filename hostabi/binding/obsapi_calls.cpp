@@ -18,7 +18,6 @@ XElement& ElementAt(void* element) { return *static_cast<XElement*>(element); }
 
 }  // namespace
 
-
 extern "C" {
 
 void obsapi_string_init(void* string) { new (string) String(); }
@@ -94,7 +93,7 @@ void* obsapi_create_texture(void* graphics, unsigned width, unsigned height, int
                             bool build_mipmaps, bool is_static) {
   // The host reads the first pixels and never writes them.
   return static_cast<GraphicsSystem*>(graphics)->CreateTexture(width, height, static_cast<GSColorFormat>(color_format),
-                                                                const_cast<void*>(pixels), build_mipmaps, is_static);
+                                                               const_cast<void*>(pixels), build_mipmaps, is_static);
 }
 void obsapi_texture_set_image(void* texture, const void* pixels, int image_format, unsigned pitch) {
   static_cast<Texture*>(texture)->SetImage(const_cast<void*>(pixels), static_cast<GSImageFormat>(image_format), pitch);
@@ -115,8 +114,6 @@ int obsapi_message_box(void* owner, const char16_t* text, const char16_t* captio
 // as the caller passed them.
 ObsapiLogFunction obsapi_log() { return reinterpret_cast<ObsapiLogFunction>(&Log); }
 ObsapiLogFunction obsapi_app_warning() { return reinterpret_cast<ObsapiLogFunction>(&AppWarning); }
-void obsapi_init_color_control(void* module_instance) {
-  InitColorControl(static_cast<HINSTANCE>(module_instance));
-}
+void obsapi_init_color_control(void* module_instance) { InitColorControl(static_cast<HINSTANCE>(module_instance)); }
 
 }  // extern "C"

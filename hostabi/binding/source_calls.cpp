@@ -28,8 +28,8 @@ void Guarded(Call call) {
 
 }  // namespace
 
-void OBSRegisterImageSourceClass(const char16_t* class_name, const char16_t* display_name,
-                                 CreateSourceCallback create, ConfigureSourceCallback configure) {
+void OBSRegisterImageSourceClass(const char16_t* class_name, const char16_t* display_name, CreateSourceCallback create,
+                                 ConfigureSourceCallback configure) {
   // The same callbacks share their host callbacks: a host that loads the
   // module again gets the class again.
   int index = 0;

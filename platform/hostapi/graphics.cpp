@@ -10,7 +10,12 @@ namespace standin {
 
 MemoryTexture::MemoryTexture(MemoryGraphicsSystem* owner, unsigned width, unsigned height, const void* pixels,
                              bool is_static, int color_format)
-    : host_slots_(HostTextureSlots()), owner_(owner), width_(width), height_(height), is_static_(is_static), pixels_(std::size_t{width} * height * 4),
+    : host_slots_(HostTextureSlots()),
+      owner_(owner),
+      width_(width),
+      height_(height),
+      is_static_(is_static),
+      pixels_(std::size_t{width} * height * 4),
       color_format_(color_format) {
   if (pixels) std::memcpy(pixels_.data(), pixels, pixels_.size());
 }
@@ -37,7 +42,7 @@ void MemoryGraphicsSystem::Draw(Texture* texture, uint32_t color, float x1, floa
 }
 
 Texture* MemoryGraphicsSystem::Make(unsigned width, unsigned height, int color_format, const void* pixels,
-                                           bool build_mipmaps, bool is_static) {
+                                    bool build_mipmaps, bool is_static) {
   (void)build_mipmaps;
   std::lock_guard<std::mutex> lock(mutex_);
   ++made_;
@@ -116,7 +121,7 @@ void GraphicsSystem::DrawSprite(Texture* texture, uint32_t color, float x1, floa
 Texture* GraphicsSystem::MakeTexture(unsigned width, unsigned height, int color_format, const void* pixels,
                                      bool build_mipmaps, bool is_static) {
   return static_cast<standin::MemoryGraphicsSystem*>(this)->Make(width, height, color_format, pixels, build_mipmaps,
-                                                                  is_static);
+                                                                 is_static);
 }
 
 extern const HostGlobal<GraphicsSystem> GS{&CurrentGraphics};

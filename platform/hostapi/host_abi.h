@@ -6,6 +6,7 @@
 // MSVC's ABI, as the host's own (Windows).
 
 #include <cstdarg>
+#include <memory>
 
 #include "platform/hostapi/standin_host.h"
 
@@ -15,6 +16,28 @@ namespace standin {
 // writes a log line (messages.cpp).
 void AddRegisteredClass(RegisteredClass registered);
 void WriteLogLine(LogKind kind, const char16_t* format, va_list args);
+
+// A registered class whose callbacks the host calls as it got them; the
+// callbacks' types are the host ABI's.
+template <class CreateProc, class ConfigureProc>
+class CallbackClass : public HostedClass {
+ public:
+  CallbackClass(CreateProc create, ConfigureProc configure) : create_(create), configure_(configure) {}
+
+  std::unique_ptr<HostedSource> Create(XElement* data) const override {
+    auto* source = create_(data);
+    if (!source) return nullptr;
+    return std::make_unique<HostedSource>(source);
+  }
+  bool Configure(XElement* element, bool creating) const override {
+    return configure_ && configure_(element, creating);
+  }
+  bool HasConfigure() const override { return configure_ != nullptr; }
+
+ private:
+  CreateProc create_;
+  ConfigureProc configure_;
+};
 
 // Per ABI: the pointer a texture starts with, its slots where the plug-in
 // calls it through the host's ABI (null where it calls the members of

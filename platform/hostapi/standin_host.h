@@ -60,18 +60,27 @@ HOSTAPI_EXPORT void SetEcho(bool echo);
 
 // --- source classes ----------------------------------------------------------
 // A source as the host holds it, called by the host's names in the host's
-// way: where the host's library is in MSVC's ABI (Windows), through the
-// slots of the host's ImageSource.
+// way; its members are those of the build's host ABI (host_abi.h): where the
+// host's library is in MSVC's ABI (Windows), through the slots of the
+// host's ImageSource.
 class HOSTAPI_EXPORT HostedSource {
  public:
-  virtual ~HostedSource() = default;  // deletes the source, as the host does
-  virtual void Preprocess() = 0;
-  virtual void Tick(float seconds) = 0;
-  virtual void Render(const Vect2& position, const Vect2& size) = 0;
-  virtual Vect2 GetSize() const = 0;
-  virtual void UpdateSettings() = 0;
-  virtual void BeginScene() = 0;
-  virtual void EndScene() = 0;
+  // `source` is what the create callback returned.
+  explicit HostedSource(void* source) : source_(source) {}
+  ~HostedSource();  // deletes the source, as the host does
+  HostedSource(const HostedSource&) = delete;
+  HostedSource& operator=(const HostedSource&) = delete;
+
+  void Preprocess();
+  void Tick(float seconds);
+  void Render(const Vect2& position, const Vect2& size);
+  Vect2 GetSize() const;
+  void UpdateSettings();
+  void BeginScene();
+  void EndScene();
+
+ private:
+  void* source_;
 };
 
 // A registered class's callbacks, called the way the host calls them.
@@ -177,7 +186,8 @@ class HOSTAPI_EXPORT MemoryTexture : public Texture {
   MemoryTexture(MemoryGraphicsSystem* owner, unsigned width, unsigned height, const void* pixels, bool is_static,
                 int color_format = GS_BGRA);
   ~MemoryTexture();
-  // Deleted as itself: Texture's `delete` hands the texture here.
+  // Made and deleted as itself: Texture's `delete` hands the texture here.
+  static void* operator new(std::size_t size) { return ::operator new(size); }
   static void operator delete(void* texture) { ::operator delete(texture); }
   // Texture's members: see host/graphics.h.
   void Upload(const void* pixels, int image_format, unsigned pitch);

@@ -1,11 +1,12 @@
 // The host's UTF-16 string. All storage comes from MainAllocator.
 
+#include "host/string.h"
+
 #include <climits>
 #include <cstring>
 
 #include "host/alloc.h"
 #include "host/api.h"
-#include "host/string.h"
 #include "platform/hostapi/standin_host.h"
 #include "platform/hostapi/text_helpers.h"
 
@@ -226,8 +227,7 @@ String& String::FindReplace(const char16_t* find, const char16_t* replacement) {
   const char16_t* p = buffer_;
   const char16_t* end = buffer_ + length_;
   while (p < end) {
-    if (static_cast<std::size_t>(end - p) >= find_len &&
-        std::memcmp(p, find, find_len * sizeof(char16_t)) == 0) {
+    if (static_cast<std::size_t>(end - p) >= find_len && std::memcmp(p, find, find_len * sizeof(char16_t)) == 0) {
       result.Append(with.buffer_, with.length_);
       p += find_len;
     } else {

@@ -4,14 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include <climits>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "host/api.h"

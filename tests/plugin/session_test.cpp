@@ -18,7 +18,6 @@
 
 namespace {
 
-
 const std::string kModule = std::string("plugins\\") + QUILLORA_PLUGIN_FILE_NAME;
 const std::string kCompanion = "plugins\\QuilloraThanks\\Kelvaro.dll";
 
@@ -47,9 +46,7 @@ class Session {
     if (module_.ok()) module_.UnloadPlugin();
   }
   bool loaded() const { return loaded_; }
-  std::unique_ptr<standin::HostedSource> Create(XElement& data) const {
-    return source_class_.callbacks->Create(&data);
-  }
+  std::unique_ptr<standin::HostedSource> Create(XElement& data) const { return source_class_.callbacks->Create(&data); }
   bool Configure(XElement& element) const { return source_class_.callbacks->Configure(&element, false); }
 
  private:
@@ -72,11 +69,17 @@ class SessionTest : public ::testing::Test {
 
 TEST_F(SessionTest, UnloadAfterAFailedLoadSendsNothing) {
   platform::SetEnvironmentValue("STANDIN_CLR", "no-runtime");
-  { Session session; EXPECT_FALSE(session.loaded()); }
+  {
+    Session session;
+    EXPECT_FALSE(session.loaded());
+  }
   platform::SetEnvironmentValue("STANDIN_CLR", "");
   EXPECT_TRUE(companion.Commands().empty());
 
-  { Session session; ASSERT_TRUE(session.loaded()); }
+  {
+    Session session;
+    ASSERT_TRUE(session.loaded());
+  }
   EXPECT_EQ(companion.Commands(), std::vector<std::u16string>{u"quit"});
 }
 
@@ -134,8 +137,8 @@ TEST_F(SessionTest, TheHostsCallsReachTheSourceAndItsTexture) {
     SendLine(companion, WindowNumberOf(data), u"感谢小明赠送的2个火箭");
     companion.WaitIdle();
     source->Tick(0.016f);
-    source->Preprocess();  // makes the texture
-    source->Preprocess();  // and draws into it again
+    source->Preprocess();                            // makes the texture
+    source->Preprocess();                            // and draws into it again
     source->Render(Vect2(10, 20), Vect2(400, 100));  // twice the base size
     auto sprites = standin::HostGraphics().TakeSprites();
     ASSERT_EQ(sprites.size(), 1u);
@@ -220,8 +223,8 @@ TEST_F(SessionTest, BusyRoomWhileSourcesComeAndGo) {
           std::lock_guard<std::mutex> lock(windows_mutex);
           window = windows[static_cast<std::size_t>(i) % windows.size()];
         }
-        SendLine(companion, window, u"感谢观众" + std::u16string(1, static_cast<char16_t>(u'0' + i % 10)) +
-                                        u"赠送的1个荧光棒");
+        SendLine(companion, window,
+                 u"感谢观众" + std::u16string(1, static_cast<char16_t>(u'0' + i % 10)) + u"赠送的1个荧光棒");
         std::unique_lock<std::mutex> lock(frame_mutex);
         const int sent_at = frames;
         frame_passed.wait(lock, [&] { return frames > sent_at; });

@@ -3,12 +3,13 @@
 // (obsapi_exports.cpp), and the host's calls of the registered classes and
 // their sources through the host's ABI (source_driver.cpp).
 
+#include "platform/hostapi/host_abi.h"
+
 #include <algorithm>
 #include <new>
 #include <string>
 #include <string_view>
 
-#include "platform/hostapi/host_abi.h"
 #include "platform/hostapi/msvc/standin_calls.h"
 #include "platform/hostapi/standin_host.h"
 #include "platform/hostapi/text_helpers.h"
@@ -24,53 +25,26 @@ const standin::MemoryTexture* TextureAt(const void* texture) {
   return static_cast<const standin::MemoryTexture*>(texture);
 }
 
-// A source the create callback made, which the host holds by the pointer the
-// callback returned and calls through its ImageSource slots.
-class AbiSource : public standin::HostedSource {
- public:
-  explicit AbiSource(void* source) : source_(source) {}
-  ~AbiSource() override { standin_source_delete(source_); }
-
-  void Preprocess() override { standin_source_preprocess(source_); }
-  void Tick(float seconds) override { standin_source_tick(source_, seconds); }
-  void Render(const Vect2& position, const Vect2& size) override {
-    standin_source_render(source_, position.x, position.y, size.x, size.y);
-  }
-  Vect2 GetSize() const override {
-    Vect2 size;
-    standin_source_get_size(source_, &size.x, &size.y);
-    return size;
-  }
-  void UpdateSettings() override { standin_source_update_settings(source_); }
-  void BeginScene() override { standin_source_begin_scene(source_); }
-  void EndScene() override { standin_source_end_scene(source_); }
-
- private:
-  void* source_;
-};
-
-class AbiClass : public standin::HostedClass {
- public:
-  AbiClass(StandinCreateProc create, StandinConfigProc configure) : create_(create), configure_(configure) {}
-
-  std::unique_ptr<standin::HostedSource> Create(XElement* data) const override {
-    void* source = create_(data);
-    if (!source) return nullptr;
-    return std::make_unique<AbiSource>(source);
-  }
-  bool Configure(XElement* element, bool creating) const override {
-    return configure_ && configure_(element, creating);
-  }
-  bool HasConfigure() const override { return configure_ != nullptr; }
-
- private:
-  StandinCreateProc create_;
-  StandinConfigProc configure_;
-};
-
 }  // namespace
 
 namespace standin {
+
+// The host holds a source by the pointer the create callback returned and
+// calls it through its ImageSource slots.
+HostedSource::~HostedSource() { standin_source_delete(source_); }
+void HostedSource::Preprocess() { standin_source_preprocess(source_); }
+void HostedSource::Tick(float seconds) { standin_source_tick(source_, seconds); }
+void HostedSource::Render(const Vect2& position, const Vect2& size) {
+  standin_source_render(source_, position.x, position.y, size.x, size.y);
+}
+Vect2 HostedSource::GetSize() const {
+  Vect2 size;
+  standin_source_get_size(source_, &size.x, &size.y);
+  return size;
+}
+void HostedSource::UpdateSettings() { standin_source_update_settings(source_); }
+void HostedSource::BeginScene() { standin_source_begin_scene(source_); }
+void HostedSource::EndScene() { standin_source_end_scene(source_); }
 
 const void* HostTextureSlots() { return standin_texture_vtable(); }
 void PublishOutput(bool running) { standin_set_output(running); }
@@ -97,8 +71,8 @@ int standin_string_compare(const void* string, const char16_t* text, bool ignore
   const std::u16string_view other(text ? text : u"");
   if (!ignore_case) return own == other;
   auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; };
-  return own.size() == other.size() &&
-         std::equal(own.begin(), own.end(), other.begin(), [&](char16_t a, char16_t b) { return lower(a) == lower(b); });
+  return own.size() == other.size() && std::equal(own.begin(), own.end(), other.begin(),
+                                                  [&](char16_t a, char16_t b) { return lower(a) == lower(b); });
 }
 void standin_string_get_token(const void* string, int index, char16_t separator, void* result) {
   new (result) String(StringAt(string).GetToken(index, separator));
@@ -118,9 +92,7 @@ void standin_scpy_n(char16_t* destination, const char16_t* source, unsigned max_
 }
 char16_t* standin_sfix(char16_t* text) { return standin::TrimSpaces(text); }
 int standin_valid_int_string(const char16_t* text) { return standin::IsDecimalIntegerText(text); }
-int standin_text_to_int(const char16_t* text, char16_t** end, int base) {
-  return standin::TextToInt(text, end, base);
-}
+int standin_text_to_int(const char16_t* text, char16_t** end, int base) { return standin::TextToInt(text, end, base); }
 
 const char16_t* standin_element_get_string(const void* element, const char16_t* name, const char16_t* def) {
   return ElementAt(element)->GetString(name, def);
@@ -149,8 +121,8 @@ void* standin_element_create_element(void* element, const char16_t* name) {
 
 void* standin_allocate(std::size_t size) { return MainAllocator->AllocateBlock(size); }
 void standin_free(void* block) { MainAllocator->FreeBlock(block); }
-void* standin_create_texture(unsigned width, unsigned height, int color_format, const void* pixels,
-                             bool build_mipmaps, bool is_static) {
+void* standin_create_texture(unsigned width, unsigned height, int color_format, const void* pixels, bool build_mipmaps,
+                             bool is_static) {
   return standin::HostGraphics().MakeTexture(width, height, color_format, pixels, build_mipmaps, is_static);
 }
 void standin_draw_sprite(void* texture, unsigned color, float x1, float y1, float x2, float y2) {
@@ -175,7 +147,8 @@ void standin_init_color_control(void* module_instance) { InitColorControl(module
 void standin_register_class(const char16_t* class_name, const char16_t* display_name, StandinCreateProc create,
                             StandinConfigProc configure) {
   standin::AddRegisteredClass(
-      {class_name ? class_name : u"", display_name ? display_name : u"", std::make_shared<AbiClass>(create, configure)});
+      {class_name ? class_name : u"", display_name ? display_name : u"",
+       std::make_shared<standin::CallbackClass<StandinCreateProc, StandinConfigProc>>(create, configure)});
 }
 
 }  // extern "C"

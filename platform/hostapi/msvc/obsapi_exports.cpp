@@ -3,8 +3,8 @@
 // slots, each handing its work to the stand-in host (host_abi.cpp).
 
 #define OBSAPI_DEFINING
-#include "hostabi/obsapi.h"
 #include "hostabi/constructed.h"
+#include "hostabi/obsapi.h"
 #include "platform/hostapi/msvc/standin_calls.h"
 
 namespace {
@@ -12,7 +12,6 @@ namespace {
 const char16_t* Utf16(const wchar_t* text) { return reinterpret_cast<const char16_t*>(text); }
 char16_t* Utf16(wchar_t* text) { return reinterpret_cast<char16_t*>(text); }
 const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
-
 
 }  // namespace
 
@@ -58,7 +57,8 @@ String String::operator+(const String& str) const { return String(*this) << str;
 BOOL String::Compare(CTSTR str) const { return standin_string_compare(this, Utf16(str), false); }
 BOOL String::CompareI(CTSTR str) const { return standin_string_compare(this, Utf16(str), true); }
 String String::GetToken(int id, TCHAR token) const {
-  return Constructed<String>([&](void* result) { standin_string_get_token(this, id, static_cast<char16_t>(token), result); });
+  return Constructed<String>(
+      [&](void* result) { standin_string_get_token(this, id, static_cast<char16_t>(token), result); });
 }
 CTSTR String::GetTokenOffset(int token, TCHAR separator) const {
   return Wide(standin_string_get_token_offset(this, token, static_cast<char16_t>(separator)));

@@ -52,8 +52,8 @@ void* standin_allocate(__SIZE_TYPE__ size);
 void standin_free(void* block);
 // Textures are the stand-in's MemoryTexture, which starts with the pointer
 // standin_texture_vtable gives: the host-ABI texture's slots.
-void* standin_create_texture(unsigned width, unsigned height, int color_format, const void* pixels,
-                             bool build_mipmaps, bool is_static);
+void* standin_create_texture(unsigned width, unsigned height, int color_format, const void* pixels, bool build_mipmaps,
+                             bool is_static);
 void standin_draw_sprite(void* texture, unsigned color, float x1, float y1, float x2, float y2);
 void standin_texture_set_image(void* texture, const void* pixels, int image_format, unsigned pitch);
 unsigned standin_texture_width(const void* texture);
@@ -71,8 +71,8 @@ void standin_init_color_control(void* module_instance);
 
 // --- source classes and their sources, as the host calls them ------------------------
 // The host's callback types, __stdcall as the host calls them.
-typedef void* (__stdcall* StandinCreateProc)(XElement* data);
-typedef bool (__stdcall* StandinConfigProc)(XElement* element, bool creating);
+typedef void*(__stdcall* StandinCreateProc)(XElement* data);
+typedef bool(__stdcall* StandinConfigProc)(XElement* element, bool creating);
 // Records a class; the stand-in calls the callbacks through these types.
 void standin_register_class(const char16_t* class_name, const char16_t* display_name, StandinCreateProc create,
                             StandinConfigProc configure);
