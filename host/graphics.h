@@ -28,10 +28,10 @@ class HOST_API Texture {
   // `delete texture` hands the texture back to the graphics system that made
   // it, which destroys and frees it in its own way.
   static void operator delete(Texture* texture, std::destroying_delete_t);
+  ~Texture() = default;
 
  protected:
   Texture() = default;
-  ~Texture() = default;
 };
 
 class HOST_API GraphicsSystem {

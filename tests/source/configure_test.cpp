@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <utility>
-
 #include "bindings/binding_table.h"
 #include "bridge/runtime.h"
 #include "host/api.h"
