@@ -10,15 +10,16 @@ namespace {
 
 class ModuleImageSource final : public ImageSource {
  public:
-  // An adapter for the plug-in's `source` in a zero-filled block of the
-  // host's allocator, as the host's own operator new gives; null when it has
-  // no memory.
-  static ModuleImageSource* Make(void* source) {
+  // A zero-filled block of the host's allocator for one adapter, as the
+  // host's own operator new gives; null when it has no memory.
+  static void* Allocate() {
     void* block = MainAllocator->_Allocate(sizeof(ModuleImageSource));
-    if (!block) return nullptr;
-    for (size_t i = 0; i < sizeof(ModuleImageSource); ++i) static_cast<unsigned char*>(block)[i] = 0;
-    return new (block) ModuleImageSource(source);
+    if (block)
+      for (size_t i = 0; i < sizeof(ModuleImageSource); ++i) static_cast<unsigned char*>(block)[i] = 0;
+    return block;
   }
+  // The adapter of the plug-in's `source`, in a block from Allocate.
+  static ModuleImageSource* Make(void* block, void* source) { return new (block) ModuleImageSource(source); }
   // The host deletes the source through slot 0: the plug-in's source goes,
   // then the block goes back to the host's allocator.
   ~ModuleImageSource() override { module_source_delete(source_); }
@@ -47,14 +48,15 @@ class ModuleImageSource final : public ImageSource {
 // The host's callbacks for class number N: __stdcall, as the host calls them.
 template <int N>
 LPVOID __stdcall CreateSource(XElement* data) {
+  // The adapter's block first: a source once made is never dropped unseen.
+  void* block = ModuleImageSource::Allocate();
+  if (!block) return nullptr;
   void* source = module_create_source(N, data);
-  if (!source) return nullptr;
-  ModuleImageSource* image = ModuleImageSource::Make(source);
-  if (!image) {
-    module_source_delete(source);
+  if (!source) {
+    MainAllocator->_Free(block);
     return nullptr;
   }
-  return static_cast<ImageSource*>(image);
+  return static_cast<ImageSource*>(ModuleImageSource::Make(block, source));
 }
 
 template <int N>
