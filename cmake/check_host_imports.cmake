@@ -9,13 +9,7 @@ hostabi_read_def(${DEF} def)
 get_filename_component(module ${MODULE} NAME)
 get_filename_component(def ${DEF} NAME)
 
-execute_process(COMMAND ${READOBJ} --coff-imports ${MODULE}
-  OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
-if(failed)
-  message(FATAL_ERROR "${module}: ${READOBJ} --coff-imports failed")
-endif()
-string(REPLACE ";" "<sc>" dump "${dump}")
-string(REPLACE "\n" ";" lines "${dump}")
+hostabi_tool_lines(lines ${MODULE} ${READOBJ} --coff-imports ${MODULE})
 
 set(errors "")
 set(count 0)

@@ -35,3 +35,18 @@ function(hostabi_read_def file prefix)
   set(${prefix}_texts "${texts}" PARENT_SCOPE)
   set(${prefix}_lines "${numbers}" PARENT_SCOPE)
 endfunction()
+
+# hostabi_tool_lines(out file command...): what `command` prints about `file`,
+# as a list of lines (CMake's list separator written as <sc>); fatal when
+# the command fails.
+function(hostabi_tool_lines out file)
+  execute_process(COMMAND ${ARGN} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
+  if(failed)
+    get_filename_component(name ${file} NAME)
+    list(JOIN ARGN " " command)
+    message(FATAL_ERROR "${name}: '${command}' failed")
+  endif()
+  string(REPLACE ";" "<sc>" dump "${dump}")
+  string(REPLACE "\n" ";" lines "${dump}")
+  set(${out} "${lines}" PARENT_SCOPE)
+endfunction()

@@ -28,49 +28,8 @@ void SettingsElement::SetValue(Value value) {
   values_.push_back(std::move(value));
 }
 
-const char16_t* SettingsElement::GetString(const char16_t* name, const char16_t* def) const {
-  const Value* v = Find(name);
-  return v ? v->text.c_str() : def;
-}
-
-int SettingsElement::GetInt(const char16_t* name, int def) const {
-  const Value* v = Find(name);
-  if (!v) return def;
-  // Colours are stored as signed decimals, but a hand-edited file may hold
-  // 0xAARRGGBB; both read as the same 32 bits.
-  const std::string text = ToUtf8(v->text);
-  const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-  return static_cast<int>(static_cast<uint32_t>(std::strtoll(text.c_str(), nullptr, hex ? 16 : 10)));
-}
-
-float SettingsElement::GetFloat(const char16_t* name, float def) const {
-  const Value* v = Find(name);
-  return v ? std::strtof(ToUtf8(v->text).c_str(), nullptr) : def;
-}
-
-void SettingsElement::SetString(const char16_t* name, const char16_t* value) {
-  if (name) SetValue({name, value ? value : u"", true});
-}
-
-void SettingsElement::SetInt(const char16_t* name, int value) {
-  if (name) SetValue({name, FromUtf8(std::to_string(value)), false});
-}
-
-void SettingsElement::SetFloat(const char16_t* name, float value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));  // round-trips every float
-  if (name) SetValue({name, FromUtf8(text), false});
-}
-
-XElement* SettingsElement::GetElement(const char16_t* name) const {
-  if (!name) return nullptr;
-  for (auto& child : children_)
-    if (child->name_ == name) return child.get();
-  return nullptr;
-}
-
-XElement* SettingsElement::CreateElement(const char16_t* name) {
-  children_.push_back(std::make_unique<SettingsElement>(name ? name : u""));
+SettingsElement* SettingsElement::AddChild(std::u16string name) {
+  children_.push_back(std::make_unique<SettingsElement>(std::move(name)));
   return children_.back().get();
 }
 
@@ -85,12 +44,44 @@ standin::SettingsElement* Settings(XElement* element) { return static_cast<stand
 }  // namespace
 
 const char16_t* XElement::GetString(const char16_t* name, const char16_t* def) const {
-  return Settings(this)->GetString(name, def);
+  const standin::SettingsElement::Value* v = Settings(this)->Find(name);
+  return v ? v->text.c_str() : def;
 }
-int XElement::GetInt(const char16_t* name, int def) const { return Settings(this)->GetInt(name, def); }
-float XElement::GetFloat(const char16_t* name, float def) const { return Settings(this)->GetFloat(name, def); }
-void XElement::SetString(const char16_t* name, const char16_t* value) { Settings(this)->SetString(name, value); }
-void XElement::SetInt(const char16_t* name, int value) { Settings(this)->SetInt(name, value); }
-void XElement::SetFloat(const char16_t* name, float value) { Settings(this)->SetFloat(name, value); }
-XElement* XElement::GetElement(const char16_t* name) const { return Settings(this)->GetElement(name); }
-XElement* XElement::CreateElement(const char16_t* name) { return Settings(this)->CreateElement(name); }
+
+int XElement::GetInt(const char16_t* name, int def) const {
+  const standin::SettingsElement::Value* v = Settings(this)->Find(name);
+  if (!v) return def;
+  // Colours are stored as signed decimals, but a hand-edited file may hold
+  // 0xAARRGGBB; both read as the same 32 bits.
+  const std::string text = standin::ToUtf8(v->text);
+  const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+  return static_cast<int>(static_cast<uint32_t>(std::strtoll(text.c_str(), nullptr, hex ? 16 : 10)));
+}
+
+float XElement::GetFloat(const char16_t* name, float def) const {
+  const standin::SettingsElement::Value* v = Settings(this)->Find(name);
+  return v ? std::strtof(standin::ToUtf8(v->text).c_str(), nullptr) : def;
+}
+
+void XElement::SetString(const char16_t* name, const char16_t* value) {
+  if (name) Settings(this)->SetValue({name, value ? value : u"", true});
+}
+
+void XElement::SetInt(const char16_t* name, int value) {
+  if (name) Settings(this)->SetValue({name, standin::FromUtf8(std::to_string(value)), false});
+}
+
+void XElement::SetFloat(const char16_t* name, float value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));  // round-trips every float
+  if (name) Settings(this)->SetValue({name, standin::FromUtf8(text), false});
+}
+
+XElement* XElement::GetElement(const char16_t* name) const {
+  if (!name) return nullptr;
+  for (const auto& child : Settings(this)->Children())
+    if (child->Name() == name) return child.get();
+  return nullptr;
+}
+
+XElement* XElement::CreateElement(const char16_t* name) { return Settings(this)->AddChild(name ? name : u""); }

@@ -125,21 +125,12 @@ HOSTAPI_EXPORT void ClearColorControlInstance();
 // --- settings tree -----------------------------------------------------------
 // A settings element: values are kept as text, in insertion order, as the
 // host's configuration files keep them.
-// Every XElement of the stand-in host is one: XElement's members are this
-// class's.
+// Every XElement of the stand-in host is one: XElement's members work on
+// this class's values and children.
 class HOSTAPI_EXPORT SettingsElement : public XElement {
  public:
   explicit SettingsElement(std::u16string name);
   ~SettingsElement();
-
-  const char16_t* GetString(const char16_t* name, const char16_t* def = nullptr) const;
-  int GetInt(const char16_t* name, int def = 0) const;
-  float GetFloat(const char16_t* name, float def = 0.0f) const;
-  void SetString(const char16_t* name, const char16_t* value);
-  void SetInt(const char16_t* name, int value);
-  void SetFloat(const char16_t* name, float value);
-  XElement* GetElement(const char16_t* name) const;
-  XElement* CreateElement(const char16_t* name);
 
   struct Value {
     std::u16string name;
@@ -150,11 +141,14 @@ class HOSTAPI_EXPORT SettingsElement : public XElement {
   const std::vector<Value>& Values() const { return values_; }
   const std::vector<std::unique_ptr<SettingsElement>>& Children() const { return children_; }
   bool Has(const char16_t* name) const { return Find(name) != nullptr; }
+  // The value named `name`, or null.
+  const Value* Find(const char16_t* name) const;
+  // Replaces the value of that name, or adds it after the others.
   void SetValue(Value value);
+  // A new last child with that name.
+  SettingsElement* AddChild(std::u16string name);
 
  private:
-  const Value* Find(const char16_t* name) const;
-
   std::u16string name_;
   std::vector<Value> values_;
   std::vector<std::unique_ptr<SettingsElement>> children_;

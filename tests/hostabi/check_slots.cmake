@@ -4,12 +4,8 @@
 
 cmake_minimum_required(VERSION 3.25)
 
-execute_process(COMMAND ${OBJDUMP} -d --no-show-raw-insn ${PROBE} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
-if(failed)
-  message(FATAL_ERROR "${PROBE}: ${OBJDUMP} -d failed")
-endif()
-string(REPLACE ";" "<sc>" dump "${dump}")
-string(REPLACE "\n" ";" lines "${dump}")
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/hostabi_def.cmake)
+hostabi_tool_lines(lines ${PROBE} ${OBJDUMP} -d --no-show-raw-insn ${PROBE})
 
 set(errors "")
 set(function "")
