@@ -56,7 +56,9 @@ quillora_wine_configure() {
 
 quillora_wine_start() {
   mkdir -p "$WINEPREFIX"
-  quillora_wine_quiet "$WINESERVER" -p
+  # Fails (2) when a persistent server of this prefix still runs, left by a
+  # run that was cut off: that one serves as well.
+  quillora_wine_quiet "$WINESERVER" -p || true
   # A prefix that no longer starts (one made by another Wine, or before
   # wine32 was installed, cannot load kernel32.dll) holds nothing of ours,
   # so it is made again.

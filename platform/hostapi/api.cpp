@@ -13,9 +13,9 @@ struct Registrations {
   std::vector<standin::RegisteredClass> classes;
 };
 
-Registrations& TheApi() {
-  static Registrations* api = new Registrations;
-  return *api;
+Registrations& TheRegistrations() {
+  static Registrations* registrations = new Registrations;
+  return *registrations;
 }
 
 // The host's texts that plug-ins look up. A key it has no text for gets the
@@ -48,18 +48,18 @@ void InitColorControl(void* module_instance) { color_control_instance = module_i
 namespace standin {
 
 void AddRegisteredClass(RegisteredClass registered) {
-  std::lock_guard<std::mutex> lock(TheApi().mutex);
-  TheApi().classes.push_back(std::move(registered));
+  std::lock_guard<std::mutex> lock(TheRegistrations().mutex);
+  TheRegistrations().classes.push_back(std::move(registered));
 }
 
 std::vector<RegisteredClass> RegisteredClasses() {
-  std::lock_guard<std::mutex> lock(TheApi().mutex);
-  return TheApi().classes;
+  std::lock_guard<std::mutex> lock(TheRegistrations().mutex);
+  return TheRegistrations().classes;
 }
 
 void ClearRegisteredClasses() {
-  std::lock_guard<std::mutex> lock(TheApi().mutex);
-  TheApi().classes.clear();
+  std::lock_guard<std::mutex> lock(TheRegistrations().mutex);
+  TheRegistrations().classes.clear();
 }
 
 ScopedLocaleWithoutTexts::ScopedLocaleWithoutTexts(const char16_t* answer)

@@ -67,9 +67,9 @@ void standin_string_append_unsigned(void* string, unsigned value) {
   StringAt(string) << String(std::to_string(value).c_str());
 }
 int standin_string_compare(const void* string, const char16_t* text, bool ignore_case) {
+  if (!ignore_case) return StringAt(string) == (text ? text : u"");
   const std::u16string_view own(StringAt(string).c_str());
   const std::u16string_view other(text ? text : u"");
-  if (!ignore_case) return own == other;
   auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; };
   return own.size() == other.size() && std::equal(own.begin(), own.end(), other.begin(),
                                                   [&](char16_t a, char16_t b) { return lower(a) == lower(b); });
@@ -123,10 +123,10 @@ void* standin_allocate(std::size_t size) { return MainAllocator->AllocateBlock(s
 void standin_free(void* block) { MainAllocator->FreeBlock(block); }
 void* standin_create_texture(unsigned width, unsigned height, int color_format, const void* pixels, bool build_mipmaps,
                              bool is_static) {
-  return standin::HostGraphics().MakeTexture(width, height, color_format, pixels, build_mipmaps, is_static);
+  return standin::HostGraphics().Make(width, height, color_format, pixels, build_mipmaps, is_static);
 }
 void standin_draw_sprite(void* texture, unsigned color, float x1, float y1, float x2, float y2) {
-  standin::HostGraphics().DrawSprite(static_cast<Texture*>(texture), color, x1, y1, x2, y2);
+  standin::HostGraphics().Draw(static_cast<Texture*>(texture), color, x1, y1, x2, y2);
 }
 void standin_texture_set_image(void* texture, const void* pixels, int image_format, unsigned pitch) {
   TextureAt(texture)->Upload(pixels, image_format, pitch);
