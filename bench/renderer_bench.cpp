@@ -18,13 +18,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/gdiplus.h"
-#include "platform/gdiplus_lock.h"
-#include "platform/win32.h"
-#include "platform/hostapi/standin_host.h"
-#include "source/display_text.h"
-#include "source/texture_renderer.h"
-#include "source/thanks_source.h"
+#include "module/platform/gdiplus.h"
+#include "module/platform/gdiplus_lock.h"
+#include "module/platform/win32.h"
+#include "standins/host_library/standin_host.h"
+#include "module/scene_source/display_text.h"
+#include "module/scene_source/texture_renderer.h"
+#include "module/scene_source/thanks_source.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include <memory>
 #include <string>
 
-#include "platform/gdiplus.h"
-#include "platform/hostapi/standin_host.h"
-#include "source/configure.h"
-#include "source/display_text.h"
-#include "source/texture_renderer.h"
-#include "source/thanks_source.h"
+#include "module/platform/gdiplus.h"
+#include "standins/host_library/standin_host.h"
+#include "module/scene_source/configure.h"
+#include "module/scene_source/display_text.h"
+#include "module/scene_source/texture_renderer.h"
+#include "module/scene_source/thanks_source.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "companion/companion.h"
-#include "platform/text/utf.h"
+#include "standins/companion/companion.h"
+#include "standins/text/utf.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   companion::Companion companion;

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "companion/gift_script.h"
+#include "standins/companion/gift_script.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "preview/options.h"
+#include "standins/host_program/options.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<std::string> arguments{"preview"};

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/hostapi/standin_host.h"
+#include "standins/host_library/standin_host.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <cstring>
 #include <vector>
 
-#include "bindings/message_window.h"
-#include "bindings/window_proc.h"
-#include "host/xelement.h"
-#include "platform/hostapi/standin_host.h"
+#include "module/bindings/message_window.h"
+#include "module/bindings/window_proc.h"
+#include "module/host_api/xelement.h"
+#include "standins/host_library/standin_host.h"
 
 namespace {
 

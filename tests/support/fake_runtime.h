@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/clr_hosting.h"
+#include "standins/runtime_hosting.h"
 
 namespace testing_support {
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/gdiplus.h"
+#include "module/platform/gdiplus.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "platform/win32.h"
+#include "module/platform/win32.h"
 
 namespace testing_support {
 

@@ -1,8 +1,0 @@
-#pragma once
-
-#include "host/string.h"
-#include "platform/win32.h"
-
-// The payload's text, ANSI or UTF-16 as UsingAscii says. Never reads past
-// cbData bytes. Caller holds SharedStateMutex().
-String DecodeCopyDataText(const win::COPYDATASTRUCT& data);

@@ -1,3 +1,0 @@
-#include "bridge/using_ascii.h"
-
-int32_t UsingAscii = 0;

@@ -1,0 +1,3 @@
+#include "module/bridge/using_ascii.h"
+
+int32_t UsingAscii = 0;

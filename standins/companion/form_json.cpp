@@ -1,0 +1,50 @@
+#include "standins/companion/form_json.h"
+
+#include <cstdio>
+
+#include "standins/companion/form_fields.h"
+#include "standins/web/json_text.h"
+#include "standins/companion/text_utf.h"
+
+namespace companion {
+
+namespace {
+
+std::string KindName(FieldKind kind) {
+  switch (kind) {
+    case FieldKind::kText: return "text";
+    case FieldKind::kColour: return "colour";
+    case FieldKind::kInteger: break;
+  }
+  return "integer";
+}
+
+std::string ColourText(int32_t argb) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%06x", static_cast<unsigned>(static_cast<uint32_t>(argb) & 0xFFFFFFu));
+  return text;
+}
+
+}  // namespace
+
+std::string FormJson(const RoomSettings& settings) {
+  std::string json = "{\"fields\":[";
+  for (const FormField& field : FormFields()) {
+    std::u16string line_value;
+    SettingText(settings, field.key, &line_value);
+    std::string value;
+    if (field.kind == FieldKind::kText)
+      value = JsonString(ToUtf8(line_value));
+    else if (field.kind == FieldKind::kColour)
+      value = JsonString(ColourText(*ParseInt32(line_value)));
+    else
+      value = ToUtf8(line_value);
+    if (json.back() != '[') json += ',';
+    json += "{\"key\":" + JsonString(field.key) + ",\"kind\":\"" + KindName(field.kind) +
+            "\",\"min\":" + std::to_string(field.min) + ",\"max\":" + std::to_string(field.max) +
+            ",\"value\":" + value + "}";
+  }
+  return json + "]}";
+}
+
+}  // namespace companion

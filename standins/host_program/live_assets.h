@@ -1,0 +1,15 @@
+#pragma once
+
+// The live page, its style and script, compiled into the preview from the
+// files in standins/host_program/live.
+
+#include <string_view>
+
+#include "standins/web/form_assets.h"
+
+namespace live_page {
+
+// The asset called `name`, or null.
+const companion::FormAsset* FindLiveAsset(std::string_view name);
+
+}  // namespace live_page

@@ -1,0 +1,39 @@
+#pragma once
+
+// Reading the binding table as the tests of BindOrCreate do.
+
+#include <gtest/gtest.h>
+
+#include <mutex>
+#include <string>
+
+#include "module/bindings/binding_table.h"
+#include "module/bindings/message_window.h"
+#include "module/bridge/commands.h"
+#include "module/bridge/shared_state_mutex.h"
+
+namespace testing_support {
+
+// A window's number, as the plug-in writes it into innerId.
+inline std::u16string Number(win::HWND window) {
+  String text;
+  text << WindowNumber(window);
+  return text.c_str();
+}
+
+inline const SourceBinding* Find(const std::u16string& inner_id) {
+  std::lock_guard<std::mutex> lock(SharedStateMutex());
+  return FindBindingByInnerId(inner_id.c_str());
+}
+
+// Appends records until the next append needs new storage.
+inline void FillTheTable() {
+  std::lock_guard<std::mutex> lock(SharedStateMutex());
+  while (Bindings().Count() < Bindings().Capacity()) {
+    SourceBinding filler;
+    filler.innerId = u"filler";
+    ASSERT_TRUE(Bindings().Append(std::move(filler)));
+  }
+}
+
+}  // namespace testing_support
