@@ -1,52 +1,64 @@
 # cmake -DROOT=<repository root> [-DMANIFEST=<build>/link_manifest.cmake]
 #       -P check_layer_includes.cmake
-# Fails when a file of one of the plug-in's layers includes a header of a
-# layer above its own, or of a program beside the plug-in. The one list of
-# the layers, lowest first; each folder holds one layer, and platform/hostapi
-# belongs to host/, whose API library it plays.
+# Fails when a file of one of the plug-in's layers (module/) includes a
+# header of a layer above its own, or anything beside the module: the
+# stand-ins (standins/), the tools, the benchmark, the tests.
 # With MANIFEST (the build's targets, cmake/link_manifest.cmake), it also
 # fails when a file of a target in those folders includes a header of a
 # library that the target does not link.
 
 cmake_minimum_required(VERSION 3.25)
 
-set(layers platform host bridge bindings source plugin)
-set(layer_of_platform/hostapi host)
-# Programs that load the plug-in; no layer may depend on them.
-set(outside companion preview tools bench tests)
+# The one list of the layers, lowest first, each with its folders: the host
+# layer is the host API the plug-in is written against and, on Windows, its
+# binding to the host's own library.
+set(layer_folders
+  module/platform platform
+  module/host_api host
+  module/host_abi host
+  module/bridge bridge
+  module/bindings bindings
+  module/scene_source scene_source
+  module/plugin plugin
+)
+set(layers platform host bridge bindings scene_source plugin)
+# Folders beside the module; no layer may depend on them.
+set(outside standins tools bench tests)
 
 # The library each header belongs to where its folder does not tell: the
-# interfaces in platform/ and the private headers of both sides' window
-# system (platform/common/), and host/: quillora_host, which hostapi, the
-# stand-in host's library, implements in every build (alternatives are
-# joined by "|": owning or linking any of them will do).
+# interfaces in module/platform/ and the private headers of both sides'
+# window system (module/platform/common/), which quillora_win32 provides and
+# on Windows the pass-throughs behind it implement; and module/host_api/, of
+# quillora_host, which the host binding implements on Windows (alternatives
+# are joined by "|": owning or linking any of them will do).
 # Any other header belongs to the target that compiles the .cpp of its name
 # beside it, or else the one target that compiles any file in its folder.
 set(providers
-  platform/win32_handles.h win32_handles
-  platform/clr_hosting.h clr_hosting
-  platform/scheduled_fault.h platform_faults
-  platform/system.h platform_system
-  platform/win32.h quillora_win32
-  platform/gdiplus.h quillora_win32
-  platform/gdiplus_operations.h quillora_win32
-  platform/gdiplus_faults.h quillora_win32
-  platform/gdi_faults.h quillora_win32
-  platform/faults.h quillora_win32
-  platform/gdiplus_lock.h quillora_win32
-  platform/common/ quillora_win32
-  host/ quillora_host|hostapi
+  module/platform/win32_handles.h win32_handles
+  module/platform/clr_hosting.h clr_hosting
+  module/platform/system.h platform_system
+  module/platform/win32.h quillora_win32|win32_passthrough
+  module/platform/gdiplus.h quillora_win32|win32_passthrough
+  module/platform/gdiplus_operations.h quillora_win32|win32_passthrough
+  module/platform/gdiplus_lock.h quillora_win32|win32_passthrough
+  module/platform/common/ quillora_win32|win32_passthrough
+  module/host_api/ quillora_host|host_binding
 )
 
-# The layer a path (file or include) belongs to, or "" for none.
+# The layer a path (file or include) belongs to: its layer's name, the
+# top folder of what is beside the module, or "" for neither.
 function(layer_of path out)
-  string(REGEX MATCH "^[^/]+/[^/]+" sub "${path}")
-  if(DEFINED layer_of_${sub})
-    set(${out} ${layer_of_${sub}} PARENT_SCOPE)
-    return()
-  endif()
+  set(table ${layer_folders})
+  while(table)
+    list(POP_FRONT table folder layer)
+    string(FIND "${path}" "${folder}/" at)
+    if(at EQUAL 0)
+      set(${out} ${layer} PARENT_SCOPE)
+      return()
+    endif()
+  endwhile()
   string(REGEX MATCH "^[^/]+" top "${path}")
-  if(top IN_LIST layers OR top IN_LIST outside)
+  if(top IN_LIST outside)
     set(${out} ${top} PARENT_SCOPE)
   else()
     set(${out} "" PARENT_SCOPE)
@@ -144,7 +156,7 @@ function(check_include file own number header)
     list(FIND layers ${own} own_rank)
     list(FIND layers ${target} target_rank)
     if(target_rank EQUAL -1 OR target_rank GREATER own_rank)
-      list(APPEND found "${file}:${number}: includes \"${header}\" of ${target}/, which ${own}/ must not depend on")
+      list(APPEND found "${file}:${number}: includes \"${header}\" of ${target}, which ${own} must not depend on")
     endif()
   endif()
   if(DEFINED MANIFEST)
@@ -174,8 +186,10 @@ function(check_include file own number header)
 endfunction()
 
 set(failures "")
-foreach(layer IN LISTS layers)
-  file(GLOB_RECURSE files RELATIVE ${ROOT} ${ROOT}/${layer}/*.h ${ROOT}/${layer}/*.cpp)
+set(table ${layer_folders})
+while(table)
+  list(POP_FRONT table folder layer)
+  file(GLOB_RECURSE files RELATIVE ${ROOT} ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.cpp)
   foreach(file IN LISTS files)
     layer_of(${file} own)
     includes_of(${file} includes)
@@ -185,7 +199,7 @@ foreach(layer IN LISTS layers)
       check_include(${file} ${own} ${number} ${header})
     endforeach()
   endforeach()
-endforeach()
+endwhile()
 
 if(failures)
   list(JOIN failures "\n" report)

@@ -19,7 +19,7 @@
 #     the architecture's .def does not list.
 #
 # HOSTABI_DEF is that .def; the target obsapi_imports links its import library
-# (hostabi/CMakeLists.txt).
+# (module/host_abi/CMakeLists.txt).
 
 find_program(HOSTABI_CLANG clang++ REQUIRED)
 find_program(HOSTABI_DLLTOOL llvm-dlltool REQUIRED)
@@ -37,7 +37,7 @@ else()
   set(HOSTABI_TRIPLE x86_64-pc-windows-msvc)
   set(HOSTABI_DLLTOOL_MACHINE i386:x86-64)
 endif()
-set(HOSTABI_DEF ${PROJECT_SOURCE_DIR}/hostabi/obsapi-${HOSTABI_ARCH}.def)
+set(HOSTABI_DEF ${PROJECT_SOURCE_DIR}/module/host_abi/obsapi-${HOSTABI_ARCH}.def)
 
 # No C++ exceptions or RTTI (neither may cross the host's frames), no
 # thread-safe statics (the CRT's guard functions) and no system headers.

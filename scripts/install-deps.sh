@@ -57,7 +57,7 @@ fi
 # Chinese faces fall back to WenQuanYi (see the conf file). The font cache is
 # rebuilt only after fonts or this file changed, so that no program has to
 # scan the fonts when it starts.
-aliases_src="$(dirname "$0")/../platform/posix/fonts/65-cjk-face-aliases.conf"
+aliases_src="$(dirname "$0")/../standins/fonts/65-cjk-face-aliases.conf"
 aliases_dst=/etc/fonts/conf.d/65-quillora-cjk-face-aliases.conf
 if ! cmp -s "$aliases_src" "$aliases_dst"; then
   $sudo install -m 644 "$aliases_src" "$aliases_dst"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "standins/runtime_hosting.h"
+#include "module/platform/clr_hosting.h"
 
 class String;
 

@@ -49,11 +49,11 @@ std::string Companion::FormData(int32_t window) {
 
 FormReply Companion::SaveForm(OpenForm& form, const FormParams& params) {
   Lock lock(mutex_);
-  if (form.answer) return {409, JsonError("", "表单已关闭")};
+  if (form.answer) return {409, web::JsonError("", "表单已关闭")};
   Room& room = rooms_.try_emplace(form.window, form.window).first->second;
   FormError error;
   std::optional<RoomSettings> settings = ReadForm(room.Settings(), params, &error);
-  if (!settings) return {400, JsonError(error.key, error.reason)};
+  if (!settings) return {400, web::JsonError(error.key, error.reason)};
   for (SettingMessage& message : ChangedSettings(room.Settings(), *settings))
     Queue(form.window, CopyDataText{message.code, std::move(message.payload)});
   // The room plays on with what was saved, as the next "Set:" line would say.

@@ -34,13 +34,13 @@ std::string FormJson(const RoomSettings& settings) {
     SettingText(settings, field.key, &line_value);
     std::string value;
     if (field.kind == FieldKind::kText)
-      value = JsonString(ToUtf8(line_value));
+      value = web::JsonString(ToUtf8(line_value));
     else if (field.kind == FieldKind::kColour)
-      value = JsonString(ColourText(*ParseInt32(line_value)));
+      value = web::JsonString(ColourText(*ParseInt32(line_value)));
     else
       value = ToUtf8(line_value);
     if (json.back() != '[') json += ',';
-    json += "{\"key\":" + JsonString(field.key) + ",\"kind\":\"" + KindName(field.kind) +
+    json += "{\"key\":" + web::JsonString(field.key) + ",\"kind\":\"" + KindName(field.kind) +
             "\",\"min\":" + std::to_string(field.min) + ",\"max\":" + std::to_string(field.max) +
             ",\"value\":" + value + "}";
   }

@@ -1,6 +1,6 @@
 #include "standins/companion/form_server.h"
 
-#include "standins/web/form_assets.h"
+#include "standins/companion/form_assets.h"
 #include "standins/web/json_text.h"
 #include "standins/web/loopback_server.h"
 
@@ -19,41 +19,41 @@ void AddRoutes(httplib::Server& server, const std::string& base, const FormHandl
   server.set_keep_alive_max_count(1);
   server.set_payload_max_length(kLargestBody);
   server.Get(base, [](const httplib::Request&, httplib::Response& response) {
-    const FormAsset* page = FindFormAsset("form.html");
-    Answer(response, 200, std::string(page->body), page->content_type.data());
+    const web::EmbeddedAsset* page = FindFormAsset("form.html");
+    web::Answer(response, 200, std::string(page->body), page->content_type.data());
   });
   server.Get(base + R"(([a-z]+\.(css|js)))", [](const httplib::Request& request, httplib::Response& response) {
-    const FormAsset* asset = FindFormAsset(request.matches[1].str());
-    if (!asset) return Answer(response, 404, "", "text/plain");
-    Answer(response, 200, std::string(asset->body), asset->content_type.data());
+    const web::EmbeddedAsset* asset = FindFormAsset(request.matches[1].str());
+    if (!asset) return web::Answer(response, 404, "", "text/plain");
+    web::Answer(response, 200, std::string(asset->body), asset->content_type.data());
   });
   server.Get(base + "settings", [form_json = handlers.form_json](const httplib::Request&, httplib::Response& response) {
-    Answer(response, 200, form_json(), kJson);
+    web::Answer(response, 200, form_json(), kJson);
   });
   server.Post(base + "save", [save = handlers.save](const httplib::Request& request, httplib::Response& response) {
     if (!request.get_header_value("Content-Type").starts_with("application/x-www-form-urlencoded"))
-      return Answer(response, 415, JsonError("", "需要表单数据"), kJson);
+      return web::Answer(response, 415, web::JsonError("", "需要表单数据"), kJson);
     // httplib puts a query's values among the body's; only the body counts.
     if (request.target.find('?') != std::string::npos)
-      return Answer(response, 400, JsonError("", "地址不能带查询参数"), kJson);
+      return web::Answer(response, 400, web::JsonError("", "地址不能带查询参数"), kJson);
     const FormReply reply = save(request.params);
-    Answer(response, reply.status, reply.json, kJson);
+    web::Answer(response, reply.status, reply.json, kJson);
   });
   server.Post(base + "cancel", [cancel = handlers.cancel](const httplib::Request&, httplib::Response& response) {
-    if (cancel()) return Answer(response, 200, "{}", kJson);
-    Answer(response, 409, JsonError("", "表单已关闭"), kJson);
+    if (cancel()) return web::Answer(response, 200, "{}", kJson);
+    web::Answer(response, 409, web::JsonError("", "表单已关闭"), kJson);
   });
   server.Post(base + "test-gift", [sample_gift = handlers.sample_gift](const httplib::Request&,
                                                                       httplib::Response& response) {
     sample_gift();
-    Answer(response, 200, "{}", kJson);
+    web::Answer(response, 200, "{}", kJson);
   });
 }
 
 }  // namespace
 
 FormServer::FormServer(int32_t port, FormHandlers handlers)
-    : server_(std::make_unique<LoopbackServer>(
+    : server_(std::make_unique<web::LoopbackServer>(
           port, kThreads, [&](httplib::Server& server, const std::string& base) { AddRoutes(server, base, handlers); },
           handlers.lost)) {}
 

@@ -12,9 +12,11 @@
 
 #include "standins/companion/form_fields.h"
 
-namespace companion {
-
+namespace web {
 class LoopbackServer;
+}  // namespace web
+
+namespace companion {
 
 struct FormReply {
   int status;        // HTTP status
@@ -44,7 +46,7 @@ class FormServer {
   const std::string& Url() const;
 
  private:
-  std::unique_ptr<LoopbackServer> server_;
+  std::unique_ptr<web::LoopbackServer> server_;
 };
 
 }  // namespace companion

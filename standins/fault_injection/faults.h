@@ -3,11 +3,13 @@
 // Injected faults at the platform interfaces, for tests of the failure paths:
 // while a ScopedFault lives, the calls at its point fail as the system's own
 // would (null window, null module handle, failed runtime call), on the Nth
-// call or on every call (standins/fault_injection/scheduled_fault.h). Both platforms'
-// implementations ask FaultInjected before doing the real work.
+// call or on every call (scheduled_fault.h). The implementations that test
+// builds link ask FaultInjected before doing the real work: the Linux
+// stand-ins, the stand-in runtime, and on Windows the fault-injecting
+// variant of the pass-throughs (windows/).
 
 #include "standins/fault_injection/scheduled_fault.h"
-#include "platform_export.h"
+#include "fault_injection_export.h"
 
 namespace platform {
 
@@ -18,7 +20,7 @@ enum class FaultPoint {
   Count
 };
 
-PLATFORM_EXPORT ScheduledFault** FaultSlot(FaultPoint point);
+FAULT_INJECTION_EXPORT ScheduledFault** FaultSlot(FaultPoint point);
 
 class ScopedFault : public ScheduledFault {
  public:

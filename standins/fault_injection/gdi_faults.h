@@ -6,14 +6,14 @@
 // its Nth call or on every call (standins/fault_injection/scheduled_fault.h).
 
 #include "standins/fault_injection/scheduled_fault.h"
-#include "platform_export.h"
+#include "fault_injection_export.h"
 
 namespace win {
 
 // FontCreation: CreateFontIndirectW; DibSectionCreation: CreateDIBSection.
 enum class GdiOperation { FontCreation, DibSectionCreation, Count };
 
-PLATFORM_EXPORT platform::ScheduledFault** GdiFaultSlot(GdiOperation operation);
+FAULT_INJECTION_EXPORT platform::ScheduledFault** GdiFaultSlot(GdiOperation operation);
 
 class InjectedGdiFault : public platform::ScheduledFault {
  public:

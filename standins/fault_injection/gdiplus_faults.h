@@ -1,15 +1,16 @@
 #pragma once
 
 // Failures on purpose, for tests: while an InjectedFault lives, the chosen
-// function of module/platform/gdiplus.h returns the chosen status on its Nth call
-// or on every call (standins/fault_injection/scheduled_fault.h) without doing anything
-// else; an object it would make comes back null. Faults on different
-// functions combine. Both implementations check the hook in one frame
-// (module/platform/common/gdiplus_operation_frame.h).
+// function of module/platform/gdiplus.h returns the chosen status on its Nth
+// call or on every call (scheduled_fault.h) without doing anything else; an
+// object it would make comes back null. Faults on different functions
+// combine. The functions of test builds check the hook in one frame
+// (gdiplus_fault_frame.h): the Linux stand-in's always, Windows' in the
+// fault-injecting variant of the pass-through (windows/).
 
 #include "module/platform/gdiplus.h"
 #include "standins/fault_injection/scheduled_fault.h"
-#include "platform_export.h"
+#include "fault_injection_export.h"
 
 namespace gdiplus {
 
@@ -20,7 +21,7 @@ enum class Operation {
   Count
 };
 
-PLATFORM_EXPORT platform::ScheduledFault** FaultSlot(Operation operation);
+FAULT_INJECTION_EXPORT platform::ScheduledFault** FaultSlot(Operation operation);
 
 class InjectedFault : public platform::ScheduledFault {
  public:

@@ -1,9 +1,9 @@
 #pragma once
 
 // The core of the fault hooks that tests put on platform functions
-// (standins/fault_injection/faults.h, standins/fault_injection/gdiplus_faults.h, standins/fault_injection/gdi_faults.h, the
-// host allocator of standins/host_library), in the spirit of a
-// fault-injecting environment: while a ScheduledFault lives, the function
+// (faults.h, gdiplus_faults.h, gdi_faults.h, the host allocator of
+// standins/host_library), in the spirit of a fault-injecting environment
+// that only test builds link: while a ScheduledFault lives, the function
 // whose slot it occupies fails with its status on its Nth call (counted
 // from the fault's construction, 1 being the next call) or on every call.
 // A newer fault in the same slot hides the older one until it is destroyed.
@@ -11,13 +11,13 @@
 
 #include <cstdint>
 
-#include "platform_faults_export.h"
+#include "fault_injection_export.h"
 
 namespace platform {
 
 constexpr int kEveryCall = 0;
 
-class PLATFORM_FAULTS_EXPORT ScheduledFault {
+class FAULT_INJECTION_EXPORT ScheduledFault {
  public:
   ScheduledFault(ScheduledFault** slot, int32_t status, int nth_call);
   ~ScheduledFault();

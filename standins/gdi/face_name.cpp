@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "standins/platform/ansi_code_page.h"
-#include "standins/win32/ansi_code_page.h"
+#include "standins/platform/posix/ansi/ansi_charset.h"
 
 namespace gdi {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <tuple>
 
-#include "module/platform/common/gdiplus_operation_frame.h"
+#include "standins/fault_injection/gdiplus_fault_frame.h"
 #include "module/platform/gdiplus_lock.h"
 
 namespace gdiplus {

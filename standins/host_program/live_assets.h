@@ -5,11 +5,11 @@
 
 #include <string_view>
 
-#include "standins/web/form_assets.h"
+#include "standins/web/embedded_asset.h"
 
 namespace live_page {
 
 // The asset called `name`, or null.
-const companion::FormAsset* FindLiveAsset(std::string_view name);
+const web::EmbeddedAsset* FindLiveAsset(std::string_view name);
 
 }  // namespace live_page

@@ -13,7 +13,7 @@ namespace {
 constexpr std::chrono::seconds kOpenTimeout(10);
 
 FormRequestReply Error(int status, std::string_view reason) {
-  return {status, "{\"error\":" + companion::JsonString(reason) + "}"};
+  return {status, "{\"error\":" + web::JsonString(reason) + "}"};
 }
 
 // Cancels the form served at `url` (http://127.0.0.1:<port>/<token>/).
@@ -38,7 +38,7 @@ FormRequestReply LiveForms::Request(const std::string& source) {
            (!open_source_ && std::find(asked_.begin(), asked_.end(), source) == asked_.end());
   });
   if (!served || closing_ || open_url_.empty() || open_source_ != source) return Error(503, "设置窗口没有打开");
-  return {200, "{\"form\":" + companion::JsonString(open_url_) + "}"};
+  return {200, "{\"form\":" + web::JsonString(open_url_) + "}"};
 }
 
 std::optional<std::string> LiveForms::Next(std::chrono::milliseconds wait) {

@@ -56,7 +56,7 @@ int PlayLive(const PreviewOptions& options, const CompanionClient& companion, co
                             const std::optional<int32_t> window = live.WindowOf(name);
                             return window && companion.SendSampleGift(*window) == 0;
                           }};
-    const std::unique_ptr<companion::LoopbackServer> server = StartLiveServer(frames, std::move(handlers));
+    const std::unique_ptr<web::LoopbackServer> server = StartLiveServer(frames, std::move(handlers));
     if (!server->ok()) {
       status = Fail("the live page cannot listen on 127.0.0.1");
     } else {

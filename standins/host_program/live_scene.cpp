@@ -46,7 +46,7 @@ std::string LiveScene::Json() const {
   std::string json = "[";
   for (const Placed& source : placed_) {
     if (json.size() > 1) json += ',';
-    json += "{\"name\":" + companion::JsonString(source.name) + ",\"window\":" + std::to_string(source.window) +
+    json += "{\"name\":" + web::JsonString(source.name) + ",\"window\":" + std::to_string(source.window) +
             ",\"x\":" + std::to_string(int(source.position.x)) + ",\"y\":" + std::to_string(int(source.position.y)) +
             ",\"width\":" + std::to_string(int(source.size.x)) + ",\"height\":" + std::to_string(int(source.size.y)) +
             "}";

@@ -27,4 +27,4 @@ struct LiveHandlers {
 
 // The server, listening unless its ok() says otherwise; it serves frames
 // from `frames`, which must outlive it.
-std::unique_ptr<companion::LoopbackServer> StartLiveServer(FrameStore& frames, LiveHandlers handlers);
+std::unique_ptr<web::LoopbackServer> StartLiveServer(FrameStore& frames, LiveHandlers handlers);

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "standins/runtime_hosting.h"
+#include "module/platform/clr_hosting.h"
 #include "standins/fault_injection/faults.h"
 #include "module/platform/system.h"
 

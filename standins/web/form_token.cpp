@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <random>
 
-namespace companion {
+namespace web {
 
 std::string NewFormToken() {
   std::random_device source;
@@ -16,4 +16,4 @@ std::string NewFormToken() {
   return token;
 }
 
-}  // namespace companion
+}  // namespace web

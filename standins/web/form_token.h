@@ -4,9 +4,9 @@
 
 #include <string>
 
-namespace companion {
+namespace web {
 
 // 128 random bits from the system's source, as 32 hexadecimal digits.
 std::string NewFormToken();
 
-}  // namespace companion
+}  // namespace web

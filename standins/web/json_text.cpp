@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace companion {
+namespace web {
 
 std::string JsonString(std::string_view utf8) {
   std::string out = "\"";
@@ -25,4 +25,4 @@ std::string JsonError(std::string_view key, std::string_view reason) {
   return "{\"field\":" + JsonString(key) + ",\"error\":" + JsonString(reason) + "}";
 }
 
-}  // namespace companion
+}  // namespace web

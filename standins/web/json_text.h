@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace companion {
+namespace web {
 
 // `utf8` as a quoted JSON string.
 std::string JsonString(std::string_view utf8);
@@ -13,4 +13,4 @@ std::string JsonString(std::string_view utf8);
 // {"field":"<key>","error":"<reason>"}, what the form shows for a refused save.
 std::string JsonError(std::string_view key, std::string_view reason);
 
-}  // namespace companion
+}  // namespace web

@@ -5,7 +5,7 @@
 #include "standins/web/form_token.h"
 #include "standins/platform/exclusive_port.h"
 
-namespace companion {
+namespace web {
 
 namespace {
 
@@ -49,4 +49,4 @@ LoopbackServer::~LoopbackServer() {
   listener_.join();
 }
 
-}  // namespace companion
+}  // namespace web

@@ -14,7 +14,7 @@
 #include <string>
 #include <thread>
 
-namespace companion {
+namespace web {
 
 // Sets the answer's status and body; no answer is cached.
 void Answer(httplib::Response& response, int status, const std::string& body, const char* type);
@@ -45,4 +45,4 @@ class LoopbackServer {
   std::string url_;
 };
 
-}  // namespace companion
+}  // namespace web

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "standins/win32/ansi_code_page.h"
+#include "standins/platform/posix/ansi/ansi_charset.h"
 #include "standins/win32/code_page_substitutes.h"
 #include "standins/win32/last_error.h"
 #include "standins/win32/win32_values.h"

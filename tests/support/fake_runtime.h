@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "standins/runtime_hosting.h"
+#include "module/platform/clr_hosting.h"
 
 namespace testing_support {
 

@@ -1,17 +1,16 @@
 #pragma once
 
-// What both implementations of module/platform/gdiplus.h share: the declarations of
-// their hand-written bodies, one per operation of the list
-// (module/platform/gdiplus_operations.h), and the frame every interface function
-// runs its body in: the tests' fault hook (standins/fault_injection/gdiplus_faults.h), then
-// the body. Each implementation expands the list into the interface's
-// functions, each calling its frame with its operation, its body and its
-// arguments; Linux adds the GDI+ lock around the frame.
+// What both implementations of module/platform/gdiplus.h share: the
+// declarations of their hand-written bodies, one per operation of the list
+// (module/platform/gdiplus_operations.h), and the frame every interface
+// function runs its body in. Each implementation expands the list into the
+// interface's functions, each calling the frame with its body and its
+// arguments; Linux adds the GDI+ lock around it, and the tests' variant a
+// fault hook (standins/fault_injection/gdiplus_fault_frame.h).
 
 #include <tuple>
 
 #include "module/platform/gdiplus.h"
-#include "standins/fault_injection/gdiplus_faults.h"
 
 namespace gdiplus {
 
@@ -33,13 +32,17 @@ void ClearMade(const Argument&) {}
 
 }  // namespace frame_detail
 
-// `work` on `arguments`, unless a fault is injected into `operation`. The
-// object the operation makes is cleared first, so that a failure, injected
-// or not, leaves null there.
-template <typename Work, typename... Arguments>
-Status UnlessInjected(Operation operation, Work work, const std::tuple<Arguments...>& arguments) {
+// Clears the objects an operation would make, so that a failure leaves null
+// there.
+template <typename... Arguments>
+void ClearMadeObjects(const std::tuple<Arguments...>& arguments) {
   std::apply([](const auto&... argument) { (frame_detail::ClearMade(argument), ...); }, arguments);
-  if (const Status fault = platform::ScheduledFault::Check(FaultSlot(operation))) return fault;
+}
+
+// `work` on `arguments`, the objects it makes cleared first.
+template <typename Work, typename... Arguments>
+Status RunOperation(Work work, const std::tuple<Arguments...>& arguments) {
+  ClearMadeObjects(arguments);
   return std::apply(work, arguments);
 }
 

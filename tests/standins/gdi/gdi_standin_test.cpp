@@ -72,7 +72,7 @@ TEST_F(GdiStandInTest, PositiveHeightIsTheCellHeightOnBothPaths) {
 }
 
 // Chinese faces through the GDI font meet the ANSI code page:
-// tests/standins/platform/ansi_code_page_test.cpp.
+// tests/module/platform/ansi_code_page_test.cpp.
 TEST_F(GdiStandInTest, FaceNamesReachGdiplusOnBothPaths) {
   EXPECT_EQ(FamilyName(FromLogfontW(Logfont(u"宋体", 20))), u"WenQuanYi Zen Hei");
   EXPECT_EQ(FamilyName(ThroughGdiFont(Logfont(u"Arial", 20))), u"Liberation Sans");

@@ -60,7 +60,7 @@ TEST(MultiByteToWideChar, NeverWritesPastTheBuffer) {
   EXPECT_EQ(std::u16string_view(buffer.data(), 4), u"####");
 }
 
-// Without the flag such text is replaced: tests/standins/platform/ansi_code_page_test.cpp.
+// Without the flag such text is replaced: tests/module/platform/ansi_code_page_test.cpp.
 TEST(MultiByteToWideChar, RejectsTextThatIsNotInTheCodePageWhenAsked) {
   for (const std::string_view invalid : {std::string_view("\xFF"), std::string_view("\xC0\xAF"),  // overlong
                                          std::string_view("\xED\xA0\x80"),                        // a surrogate

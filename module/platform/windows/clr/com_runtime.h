@@ -4,7 +4,7 @@
 // COM reference, taken over from the caller, and gives it back with the
 // wrapper's own Release.
 
-#include "standins/runtime_hosting.h"
+#include "module/platform/clr_hosting.h"
 #include "module/platform/windows/clr/metahost_abi.h"
 
 namespace clr {

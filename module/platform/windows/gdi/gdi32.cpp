@@ -1,6 +1,6 @@
 // gdi32 services of module/platform/win32.h, passed through.
 
-#include "standins/fault_injection/gdi_faults.h"
+#include "module/platform/windows/win32/passthrough_calls.h"
 #include "module/platform/windows/win32/real_types.h"
 
 namespace win {
@@ -10,8 +10,7 @@ using real::Back;
 
 HGDIOBJ GetStockObject(int object) { return ::GetStockObject(object); }
 
-HFONT CreateFontIndirectW(const LOGFONTW* font) {
-  if (GdiFaultNow(GdiOperation::FontCreation)) return nullptr;
+HFONT passthrough::CreateFontIndirectW(const LOGFONTW* font) {
   return Back<HFONT>(::CreateFontIndirectW(As<::LOGFONTW>(font)));
 }
 
@@ -19,11 +18,8 @@ int GetObjectA(HGDIOBJ object, int size, void* out) { return ::GetObjectA(object
 
 HDC CreateCompatibleDC(HDC dc) { return Back<HDC>(::CreateCompatibleDC(As<::HDC__>(dc))); }
 
-HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, void* section, DWORD offset) {
-  if (GdiFaultNow(GdiOperation::DibSectionCreation)) {
-    if (bits) *bits = nullptr;
-    return nullptr;
-  }
+HBITMAP passthrough::CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, void* section,
+                                      DWORD offset) {
   return Back<HBITMAP>(::CreateDIBSection(As<::HDC__>(dc), As<::BITMAPINFO>(info), usage, bits, section, offset));
 }
 

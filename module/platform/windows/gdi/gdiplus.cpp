@@ -1,6 +1,7 @@
-// module/platform/gdiplus.h on Windows: each function passes straight through to
-// gdiplus.dll, in the frame of the test fault hook. The interface's object
-// types are the flat API's, under names of their own.
+// The bodies of module/platform/gdiplus.h on Windows: each passes straight
+// through to gdiplus.dll. The interface's functions that run them are in
+// direct_calls.cpp (and in the tests' fault-injecting variant). The
+// interface's object types are the flat API's, under names of their own.
 
 #include "module/platform/gdiplus.h"
 
@@ -175,10 +176,6 @@ Status FillPath(Graphics* graphics, SolidBrush* brush, Path* path) {
 }
 
 }  // namespace body
-
-#define GDIPLUS_OPERATION(name, parameters, arguments) \
-  Status name parameters { return UnlessInjected(Operation::name, body::name, std::make_tuple arguments); }
-#include "module/platform/gdiplus_operations.h"
 
 void Shutdown(uintptr_t token) { GdiplusShutdown(token); }
 

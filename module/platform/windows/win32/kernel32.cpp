@@ -1,6 +1,6 @@
 // kernel32 services of module/platform/win32.h, passed through.
 
-#include "standins/fault_injection/faults.h"
+#include "module/platform/windows/win32/passthrough_calls.h"
 #include "module/platform/windows/win32/real_types.h"
 
 namespace win {
@@ -8,11 +8,7 @@ namespace win {
 using real::As;
 using real::Back;
 
-HMODULE GetModuleHandleW(const WCHAR* module_name) {
-  if (platform::FaultInjected(platform::FaultPoint::ModuleHandle)) {
-    ::SetLastError(ERROR_MOD_NOT_FOUND);
-    return nullptr;
-  }
+HMODULE passthrough::GetModuleHandleW(const WCHAR* module_name) {
   return Back<HMODULE>(::GetModuleHandleW(As<wchar_t>(module_name)));
 }
 

@@ -1,6 +1,6 @@
 // user32 services of module/platform/win32.h, passed through.
 
-#include "standins/fault_injection/faults.h"
+#include "module/platform/windows/win32/passthrough_calls.h"
 #include "module/platform/windows/win32/real_types.h"
 
 namespace win {
@@ -14,12 +14,9 @@ BOOL UnregisterClassW(const WCHAR* class_name, HINSTANCE instance) {
   return ::UnregisterClassW(As<wchar_t>(class_name), As<::HINSTANCE__>(instance));
 }
 
-HWND CreateWindowExW(DWORD ex_style, const WCHAR* class_name, const WCHAR* window_name, DWORD style, int x, int y,
-                     int width, int height, HWND parent, HMENU menu, HINSTANCE instance, void* param) {
-  if (platform::FaultInjected(platform::FaultPoint::WindowCreation)) {
-    ::SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-    return nullptr;
-  }
+HWND passthrough::CreateWindowExW(DWORD ex_style, const WCHAR* class_name, const WCHAR* window_name, DWORD style,
+                                  int x, int y, int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
+                                  void* param) {
   return Back<HWND>(::CreateWindowExW(ex_style, As<wchar_t>(class_name), As<wchar_t>(window_name), style, x, y, width,
                                       height, As<::HWND__>(parent), As<::HMENU__>(menu), As<::HINSTANCE__>(instance),
                                       param));

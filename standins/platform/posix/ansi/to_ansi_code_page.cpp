@@ -4,7 +4,7 @@
 #include <iconv.h>
 
 #include "standins/platform/ansi_code_page.h"
-#include "standins/win32/ansi_code_page.h"
+#include "standins/platform/posix/ansi/ansi_charset.h"
 
 namespace platform {
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "standins/runtime_hosting.h"
+#include "module/platform/clr_hosting.h"
 
 namespace {
 

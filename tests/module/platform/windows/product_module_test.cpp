@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "standins/runtime_hosting.h"
+#include "module/platform/clr_hosting.h"
 #include "standins/host_library/standin_host.h"
 #include "module/plugin/user_messages.h"
 #include "standins/plugin_loader/plugin_module.h"

@@ -1,4 +1,4 @@
-#include "standins/win32/ansi_code_page.h"
+#include "standins/platform/posix/ansi/ansi_charset.h"
 
 #include <langinfo.h>
 #include <locale.h>
