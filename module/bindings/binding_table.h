@@ -18,8 +18,6 @@ class BindingTable {
   // always whole.
   bool Append(SourceBinding record);
   unsigned Count() const { return count_; }
-  // Records that fit before the next append needs new storage.
-  unsigned Capacity() const { return capacity_; }
   SourceBinding& operator[](unsigned index) { return records_[index]; }
 
  private:

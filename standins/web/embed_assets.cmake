@@ -1,14 +1,13 @@
 # Writes OUTPUT, a C++ source that defines NAMESPACE::FUNCTION (declared in
-# HEADER, returning a TYPE pointer) over the files FILES (a ;-separated list
-# of paths), each kept as bytes with the content type its extension names.
-# Run with cmake -P at build time; the defaults are the settings form's.
-foreach(setting NAMESPACE:companion HEADER:standins/companion/form_assets.h TYPE:web::EmbeddedAsset FUNCTION:FindFormAsset)
-  string(REPLACE ":" ";" pair ${setting})
-  list(GET pair 0 variable)
+# HEADER, returning a const web::EmbeddedAsset*, standins/web/embedded_asset.h)
+# over the files FILES (a ;-separated list of paths), each kept as bytes with
+# the content type its extension names. Run with cmake -P at build time.
+foreach(variable FILES OUTPUT NAMESPACE HEADER FUNCTION)
   if(NOT DEFINED ${variable})
-    list(GET pair 1 ${variable})
+    message(FATAL_ERROR "embed_assets.cmake: -D${variable}= is missing")
   endif()
 endforeach()
+set(TYPE web::EmbeddedAsset)
 
 set(entries "")
 set(arrays "")

@@ -11,6 +11,7 @@
 #include "module/bindings/message_window.h"
 #include "module/bridge/commands.h"
 #include "module/bridge/shared_state_mutex.h"
+#include "standins/host_library/standin_host.h"
 
 namespace testing_support {
 
@@ -26,13 +27,13 @@ inline const SourceBinding* Find(const std::u16string& inner_id) {
   return FindBindingByInnerId(inner_id.c_str());
 }
 
-// Appends records until the next append needs new storage.
+// Appends records until the next append needs new storage: until one
+// cannot be stored while the host allocator refuses every block. A filler
+// record has no innerId, so it needs no block of its own and names no source.
 inline void FillTheTable() {
   std::lock_guard<std::mutex> lock(SharedStateMutex());
-  while (Bindings().Count() < Bindings().Capacity()) {
-    SourceBinding filler;
-    filler.innerId = u"filler";
-    ASSERT_TRUE(Bindings().Append(std::move(filler)));
+  standin::ScopedAllocationFault no_storage;
+  while (Bindings().Append(SourceBinding())) {
   }
 }
 

@@ -41,7 +41,8 @@ constexpr win::UINT kWake = win::WM_USER + 99;
 // Blocks held by the binding table, which lives as long as the module.
 std::size_t BindingTableBlocks() {
   std::lock_guard<std::mutex> lock(SharedStateMutex());
-  std::size_t blocks = Bindings().Capacity() ? 1 : 0;
+  // Its storage, from the first record on (records are never removed).
+  std::size_t blocks = Bindings().Count() ? 1 : 0;
   for (unsigned i = 0; i < Bindings().Count(); ++i)
     blocks += (Bindings()[i].innerId.Array() ? 1 : 0) + (Bindings()[i].text.Array() ? 1 : 0);
   return blocks;
