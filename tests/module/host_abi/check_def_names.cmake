@@ -6,7 +6,7 @@
 # imports: a wrong declaration or a wrong entry shows as a name on one side.
 
 cmake_minimum_required(VERSION 3.25)
-include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/hostabi_def.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/../../../cmake/hostabi_def.cmake)
 
 hostabi_read_def(${DEF} def)
 get_filename_component(def ${DEF} NAME)

@@ -4,7 +4,7 @@
 
 cmake_minimum_required(VERSION 3.25)
 
-include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/hostabi_def.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/../../../cmake/hostabi_def.cmake)
 hostabi_tool_lines(lines ${PROBE} ${OBJDUMP} -d --no-show-raw-insn ${PROBE})
 
 set(errors "")

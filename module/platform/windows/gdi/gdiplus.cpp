@@ -1,6 +1,6 @@
 // The bodies of module/platform/gdiplus.h on Windows: each passes straight
 // through to gdiplus.dll. The interface's functions that run them are in
-// direct_calls.cpp (and in the tests' fault-injecting variant). The
+// direct/direct_calls.cpp (and in the tests' fault-injecting variant). The
 // interface's object types are the flat API's, under names of their own.
 
 #include "module/platform/gdiplus.h"

@@ -2,7 +2,7 @@
 
 // The pass-throughs of the functions of module/platform/win32.h that tests
 // make fail: the interface's functions of the same names call them, straight
-// (direct_calls.cpp, what the module links) or behind the fault hooks of test
+// (direct/direct_calls.cpp, what the module links) or behind the fault hooks of test
 // builds (standins/fault_injection/windows/).
 
 #include "module/platform/win32.h"
