@@ -19,7 +19,8 @@ set(outside companion preview tools bench tests)
 # interfaces in platform/ and the private headers of both sides' window
 # system (platform/common/), and host/: quillora_host, which hostapi, the
 # stand-in host's library, implements in every build (alternatives are
-# joined by "|": owning or linking any of them will do).
+# joined by "|": owning or linking any of them will do), and the settings
+# table of bridge/, a library of its own for the companion to share.
 # Any other header belongs to the target that compiles the .cpp of its name
 # beside it, or else the one target that compiles any file in its folder.
 set(providers
@@ -36,6 +37,7 @@ set(providers
   platform/gdiplus_lock.h quillora_win32
   platform/common/ quillora_win32
   host/ quillora_host|hostapi
+  bridge/line_settings.h line_settings
 )
 
 # The layer a path (file or include) belongs to, or "" for none.

@@ -10,6 +10,7 @@
 #include "platform/win32.h"
 #include "source/configure.h"
 #include "source/display_text.h"
+#include "source/drawing_settings.h"
 #include "source/font_description.h"
 #include "source/gdi_owners.h"
 #include "source/text_layout_format.h"
@@ -63,11 +64,12 @@ void MeasureBaseSize(XElement* element) {
   win::LOGFONTW description;
   {
     std::lock_guard<std::mutex> lock(SharedStateMutex());
-    face = element->GetString(u"font", u"Arial");
-    size = element->GetInt(u"fontSize", 48);
+    face = Read(element, TextSetting("font"));
+    size = Read(element, IntSetting("fontSize"));
     // Underline plays no part in the size.
-    description = DescribeTextFont(face.IsValid() ? face.Array() : u"Arial", size, element->GetInt(u"bold", 0) != 0,
-                                   element->GetInt(u"italic", 0) != 0, false);
+    description =
+        DescribeTextFont(face.IsValid() ? face.Array() : u"Arial", size, Read(element, IntSetting("bold")) != 0,
+                         Read(element, IntSetting("italic")) != 0, false);
   }
 
   gdiplus::RectF bounds{0, 0, 0, 0};
