@@ -97,7 +97,7 @@ std::vector<std::string> Disagreements(std::string_view page) {
 }
 
 TEST(FormPage, HasOneControlPerSettingAsTheTableDescribesIt) {
-  const FormAsset* page = FindFormAsset("form.html");
+  const web::EmbeddedAsset* page = FindFormAsset("form.html");
   ASSERT_NE(page, nullptr);
   for (const std::string& disagreement : Disagreements(page->body)) ADD_FAILURE() << disagreement;
 }
