@@ -28,9 +28,10 @@ set(outside standins tools bench tests)
 # The library each header belongs to where its folder does not tell: the
 # interfaces in module/platform/ and the private headers of both sides'
 # window system (module/platform/common/), which quillora_win32 provides and
-# on Windows the pass-throughs behind it implement; and module/host_api/, of
+# on Windows the pass-throughs behind it implement; module/host_api/, of
 # quillora_host, which the host binding implements on Windows (alternatives
-# are joined by "|": owning or linking any of them will do).
+# are joined by "|": owning or linking any of them will do); and the
+# settings table of bridge/, a library of its own for the companion to share.
 # Any other header belongs to the target that compiles the .cpp of its name
 # beside it, or else the one target that compiles any file in its folder.
 set(providers
@@ -43,6 +44,7 @@ set(providers
   module/platform/gdiplus_lock.h quillora_win32|win32_passthrough
   module/platform/common/ quillora_win32|win32_passthrough
   module/host_api/ quillora_host|host_binding
+  module/bridge/line_settings.h line_settings
 )
 
 # The layer a path (file or include) belongs to: its layer's name, the

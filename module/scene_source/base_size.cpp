@@ -10,6 +10,7 @@
 #include "module/platform/win32.h"
 #include "module/scene_source/configure.h"
 #include "module/scene_source/display_text.h"
+#include "module/scene_source/drawing_settings.h"
 #include "module/scene_source/font_description.h"
 #include "module/scene_source/gdi_owners.h"
 #include "module/scene_source/text_layout_format.h"
@@ -63,11 +64,12 @@ void MeasureBaseSize(XElement* element) {
   win::LOGFONTW description;
   {
     std::lock_guard<std::mutex> lock(SharedStateMutex());
-    face = element->GetString(u"font", u"Arial");
-    size = element->GetInt(u"fontSize", 48);
+    face = Read(element, TextSetting("font"));
+    size = Read(element, IntSetting("fontSize"));
     // Underline plays no part in the size.
-    description = DescribeTextFont(face.IsValid() ? face.Array() : u"Arial", size, element->GetInt(u"bold", 0) != 0,
-                                   element->GetInt(u"italic", 0) != 0, false);
+    description =
+        DescribeTextFont(face.IsValid() ? face.Array() : u"Arial", size, Read(element, IntSetting("bold")) != 0,
+                         Read(element, IntSetting("italic")) != 0, false);
   }
 
   gdiplus::RectF bounds{0, 0, 0, 0};

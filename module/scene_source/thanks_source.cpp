@@ -11,14 +11,12 @@
 #include "module/bridge/shared_state_mutex.h"
 #include "module/scene_source/configure.h"
 #include "module/scene_source/display_text.h"
+#include "module/scene_source/drawing_settings.h"
 #include "module/scene_source/texture_renderer.h"
 
 namespace {
 
 const char16_t* InnerId(const XElement* element) { return element->GetString(u"innerId", u""); }
-
-// The face the source's settings name; Arial when they name none.
-const char16_t* FontSetting(const XElement* element) { return element->GetString(u"font", u"Arial"); }
 
 }  // namespace
 
@@ -29,7 +27,7 @@ ImageSource* CreateThanksSource(XElement* element) {
   auto* source = new (storage) QuilloraThanksImage(element);
   // A font name that could not be copied means the allocator is out of
   // memory. The source never bound, so it leaves the element's binding alone.
-  if (!source->font.IsValid() && slen(FontSetting(element)) != 0) {
+  if (!source->font.IsValid() && slen(Read(element, TextSetting("font"))) != 0) {
     source->element = nullptr;
     delete source;
     return nullptr;
@@ -58,19 +56,19 @@ QuilloraThanksImage::~QuilloraThanksImage() {
 
 void QuilloraThanksImage::ReloadSettings() {
   std::lock_guard<std::mutex> lock(SharedStateMutex());
-  font = FontSetting(element);
-  color = static_cast<uint32_t>(element->GetInt(u"color", -1));
-  fontSize = element->GetInt(u"fontSize", 48);
-  textOpacity = static_cast<uint32_t>(element->GetInt(u"textOpacity", 100));
-  outline = element->GetInt(u"outline", 0) == 1;
-  outlineColor = static_cast<uint32_t>(element->GetInt(u"outlineColor", static_cast<int>(0xFF000000u)));
-  outlineSize = element->GetFloat(u"outlineSize", 2.0f);
-  outlineOpacity = static_cast<uint32_t>(element->GetInt(u"outlineOpacity", 100));
-  backgroundColor = static_cast<uint32_t>(element->GetInt(u"backgroundColor", static_cast<int>(0xFF000000u)));
-  backgroundOpacity = static_cast<uint32_t>(element->GetInt(u"backgroundOpacity", 0));
-  bold = element->GetInt(u"bold", 0) != 0;
-  italic = element->GetInt(u"italic", 0) != 0;
-  underline = element->GetInt(u"underline", 0) != 0;
+  font = Read(element, TextSetting("font"));
+  color = static_cast<uint32_t>(Read(element, IntSetting("color")));
+  fontSize = Read(element, IntSetting("fontSize"));
+  textOpacity = static_cast<uint32_t>(Read(element, IntSetting("textOpacity")));
+  outline = Read(element, IntSetting("outline")) == 1;
+  outlineColor = static_cast<uint32_t>(Read(element, IntSetting("outlineColor")));
+  outlineSize = Read(element, FloatSetting("outlineSize"));
+  outlineOpacity = static_cast<uint32_t>(Read(element, IntSetting("outlineOpacity")));
+  backgroundColor = static_cast<uint32_t>(Read(element, IntSetting("backgroundColor")));
+  backgroundOpacity = static_cast<uint32_t>(Read(element, IntSetting("backgroundOpacity")));
+  bold = Read(element, IntSetting("bold")) != 0;
+  italic = Read(element, IntSetting("italic")) != 0;
+  underline = Read(element, IntSetting("underline")) != 0;
   baseSize.x = element->GetFloat(u"baseSizeCX", 32.0f);
   baseSize.y = element->GetFloat(u"baseSizeCY", 32.0f);
 }
@@ -79,7 +77,7 @@ void QuilloraThanksImage::PrepareFrame() {
   // Held through the render: DisplayText and RenderPending belong to every
   // source, and the window procedure writes the binding's text.
   std::lock_guard<std::mutex> lock(SharedStateMutex());
-  if (element->GetInt(u"RandomColor", 0) != 0)
+  if (Read(element, IntSetting("RandomColor")) != 0)
     color = static_cast<uint32_t>(element->GetInt(u"RandomForeColor", -1));
   if (const SourceBinding* binding = FindBindingByInnerId(InnerId(element))) {
     RenderPending = binding->textChanged != 0;

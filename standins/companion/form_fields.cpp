@@ -1,8 +1,7 @@
 #include "standins/companion/form_fields.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdlib>
+#include <iterator>
 
 #include "standins/companion/text_utf.h"
 
@@ -10,47 +9,10 @@ namespace companion {
 
 namespace {
 
-using K = FieldKind;
-
-// Bounds of what a person sets in the form. Fonts keep to the 31 characters
-// a Windows face name holds; folders to a classic path's length.
-constexpr std::array<FormField, 26> kFields{{
-    {"font", K::kText, 0, 31},
-    {"color", K::kColour, 0, 0},
-    {"fontSize", K::kInteger, 1, 500},
-    {"textOpacity", K::kInteger, 0, 100},
-    {"backgroundColor", K::kColour, 0, 0},
-    {"backgroundOpacity", K::kInteger, 0, 100},
-    {"RandomColor", K::kInteger, 0, 1},
-    {"RandomModeType", K::kInteger, 0, 1},
-    {"bold", K::kInteger, 0, 1},
-    {"italic", K::kInteger, 0, 1},
-    {"underline", K::kInteger, 0, 1},
-    {"outline", K::kInteger, 0, 1},
-    {"outlineOpacity", K::kInteger, 0, 100},
-    {"outlineColor", K::kColour, 0, 0},
-    {"outlineSize", K::kInteger, 0, 50},
-    {"room_name", K::kText, 0, 100},
-    {"thanks_string", K::kText, 0, 200},
-    {"no_thanks_string", K::kText, 0, 200},
-    {"show_second", K::kInteger, 0, 3600},
-    {"show_size", K::kInteger, 0, 1000},
-    {"is_no_thanks", K::kInteger, 0, 1},
-    {"is_use_toolbox", K::kInteger, 0, 1},
-    {"is_save_record", K::kInteger, 0, 1},
-    {"save_folder", K::kText, 0, 260},
-    {"gift_limit_mode", K::kInteger, 0, 4},
-    {"delay_show_second", K::kInteger, 0, 600},
-}};
+using K = SettingKind;
 
 constexpr uint32_t kColourBits = 0xFFFFFFu;
 constexpr uint32_t kOpaque = 0xFF000000u;
-
-const SettingField& MemberOf(std::string_view key) {
-  for (const SettingField& field : SettingFields())
-    if (field.key == key) return field;
-  std::abort();  // the two tables name the same keys
-}
 
 std::optional<uint32_t> ParseColour(std::string_view text) {
   if (text.size() != 7 || text[0] != '#') return std::nullopt;
@@ -65,9 +27,8 @@ std::optional<uint32_t> ParseColour(std::string_view text) {
 }
 
 // Reads one field's text into `settings`; the reason when it breaks a rule.
-std::optional<std::string> ReadField(const FormField& field, const std::string& text, const RoomSettings& current,
-                                     RoomSettings& settings) {
-  const SettingField& member = MemberOf(field.key);
+std::optional<std::string> ReadField(const LineSetting& field, const SettingField& member, const std::string& text,
+                                     const RoomSettings& current, RoomSettings& settings) {
   if (field.kind == K::kText) {
     std::optional<std::u16string> value = FromUtf8(text);
     if (!value) return "不是有效的 UTF-8 文字";
@@ -96,25 +57,28 @@ std::optional<std::string> ReadField(const FormField& field, const std::string& 
 
 }  // namespace
 
-std::span<const FormField> FormFields() { return kFields; }
+std::span<const LineSetting> FormFields() { return kLineSettings; }
 
 std::optional<RoomSettings> ReadForm(const RoomSettings& current, const FormParams& params, FormError* error) {
   for (const auto& param : params) {
     const std::string& key = param.first;
-    const bool known = std::any_of(kFields.begin(), kFields.end(), [&](const FormField& f) { return f.key == key; });
+    const bool known = std::any_of(std::begin(kLineSettings), std::end(kLineSettings),
+                                   [&](const LineSetting& f) { return f.key == key; });
     if (!known) {
       *error = {key, "未知的设置项"};
       return std::nullopt;
     }
   }
   RoomSettings settings = current;
-  for (const FormField& field : kFields) {
+  for (std::size_t i = 0; i < std::size(kLineSettings); ++i) {
+    const LineSetting& field = kLineSettings[i];
     const std::string key(field.key);
     if (params.count(key) != 1) {
       *error = {key, params.count(key) ? "重复提交" : "缺少此项"};
       return std::nullopt;
     }
-    if (std::optional<std::string> reason = ReadField(field, params.find(key)->second, current, settings)) {
+    if (std::optional<std::string> reason =
+            ReadField(field, SettingFields()[i], params.find(key)->second, current, settings)) {
       *error = {key, std::move(*reason)};
       return std::nullopt;
     }
@@ -124,8 +88,9 @@ std::optional<RoomSettings> ReadForm(const RoomSettings& current, const FormPara
 
 std::vector<SettingMessage> ChangedSettings(const RoomSettings& before, const RoomSettings& after) {
   std::vector<SettingMessage> messages;
-  for (const FormField& field : kFields) {
-    const SettingField& member = MemberOf(field.key);
+  for (std::size_t i = 0; i < std::size(kLineSettings); ++i) {
+    const LineSetting& field = kLineSettings[i];
+    const SettingField& member = SettingFields()[i];
     const std::u16string prefix = Ascii(field.key) + u"|";
     if (field.kind == K::kText) {
       if (after.*member.text != before.*member.text) messages.push_back({102, prefix + after.*member.text});

@@ -16,17 +16,8 @@
 
 namespace companion {
 
-enum class FieldKind { kText, kInteger, kColour };
-
-struct FormField {
-  std::string_view key;
-  FieldKind kind;
-  int32_t min;  // integers: bounds; texts: 0 and the longest length
-  int32_t max;
-};
-
-// The fields in the settings line's order.
-std::span<const FormField> FormFields();
+// The fields: every setting of the line, in its order (kLineSettings).
+std::span<const LineSetting> FormFields();
 
 // A submitted form: each key's values, as UTF-8 text.
 using FormParams = std::multimap<std::string, std::string>;

@@ -10,11 +10,11 @@ namespace companion {
 
 namespace {
 
-std::string KindName(FieldKind kind) {
+std::string KindName(SettingKind kind) {
   switch (kind) {
-    case FieldKind::kText: return "text";
-    case FieldKind::kColour: return "colour";
-    case FieldKind::kInteger: break;
+    case SettingKind::kText: return "text";
+    case SettingKind::kColour: return "colour";
+    case SettingKind::kInteger: break;
   }
   return "integer";
 }
@@ -29,13 +29,13 @@ std::string ColourText(int32_t argb) {
 
 std::string FormJson(const RoomSettings& settings) {
   std::string json = "{\"fields\":[";
-  for (const FormField& field : FormFields()) {
+  for (const LineSetting& field : FormFields()) {
     std::u16string line_value;
     SettingText(settings, field.key, &line_value);
     std::string value;
-    if (field.kind == FieldKind::kText)
+    if (field.kind == SettingKind::kText)
       value = web::JsonString(ToUtf8(line_value));
-    else if (field.kind == FieldKind::kColour)
+    else if (field.kind == SettingKind::kColour)
       value = web::JsonString(ColourText(*ParseInt32(line_value)));
     else
       value = ToUtf8(line_value);

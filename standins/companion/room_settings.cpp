@@ -1,6 +1,6 @@
 #include "standins/companion/room_settings.h"
 
-#include <array>
+#include <iterator>
 
 #include "standins/companion/text_utf.h"
 
@@ -10,36 +10,24 @@ namespace {
 
 using S = RoomSettings;
 
-constexpr std::array<SettingField, 26> kFields{{
-    {"font", nullptr, &S::font},
-    {"color", &S::color, nullptr},
-    {"fontSize", &S::fontSize, nullptr},
-    {"textOpacity", &S::textOpacity, nullptr},
-    {"backgroundColor", &S::backgroundColor, nullptr},
-    {"backgroundOpacity", &S::backgroundOpacity, nullptr},
-    {"RandomColor", &S::RandomColor, nullptr},
-    {"RandomModeType", &S::RandomModeType, nullptr},
-    {"bold", &S::bold, nullptr},
-    {"italic", &S::italic, nullptr},
-    {"underline", &S::underline, nullptr},
-    {"outline", &S::outline, nullptr},
-    {"outlineOpacity", &S::outlineOpacity, nullptr},
-    {"outlineColor", &S::outlineColor, nullptr},
-    {"outlineSize", &S::outlineSize, nullptr},
-    {"room_name", nullptr, &S::room_name},
-    {"thanks_string", nullptr, &S::thanks_string},
-    {"no_thanks_string", nullptr, &S::no_thanks_string},
-    {"show_second", &S::show_second, nullptr},
-    {"show_size", &S::show_size, nullptr},
-    {"is_no_thanks", &S::is_no_thanks, nullptr},
-    {"is_use_toolbox", &S::is_use_toolbox, nullptr},
-    {"is_save_record", &S::is_save_record, nullptr},
-    {"save_folder", nullptr, &S::save_folder},
-    {"gift_limit_mode", &S::gift_limit_mode, nullptr},
-    {"delay_show_second", &S::delay_show_second, nullptr},
-}};
+constexpr SettingField Member(std::string_view key, int32_t S::*number) { return {key, number, nullptr}; }
+constexpr SettingField Member(std::string_view key, std::u16string S::*text) { return {key, nullptr, text}; }
+
+#define QUILLORA_ROOM_FIELD(key, ...) Member(#key, &S::key),
+constexpr SettingField kFields[] = {QUILLORA_LINE_SETTINGS(QUILLORA_ROOM_FIELD)};
+#undef QUILLORA_ROOM_FIELD
 
 }  // namespace
+
+RoomSettings::RoomSettings() {
+  for (std::size_t i = 0; i < std::size(kFields); ++i) {
+    const SettingDefault& start = kLineSettings[i].companion;
+    if (kFields[i].text)
+      this->*kFields[i].text = start.text;
+    else
+      this->*kFields[i].number = start.number;
+  }
+}
 
 std::span<const SettingField> SettingFields() { return kFields; }
 

@@ -11,6 +11,7 @@
 #include <mutex>
 #include <thread>
 
+#include "module/bridge/line_settings.h"
 #include "standins/companion/companion_client.h"
 #include "module/platform/win32.h"
 #include "tests/support/temp_folder.h"
@@ -48,30 +49,26 @@ std::u16string Utf16(const std::string& payload) {
   return text;
 }
 
-// The settings line of the plug-in's starting values, with some replaced.
-std::u16string SetLine(int32_t window, const std::map<std::string, std::u16string>& changes) {
-  static const std::pair<const char*, const char16_t*> kDefaults[] = {
-      {"font", u"宋体"}, {"color", u"-28672"}, {"fontSize", u"56"}, {"textOpacity", u"100"},
-      {"backgroundColor", u"-16777216"}, {"backgroundOpacity", u"0"}, {"RandomColor", u"0"},
-      {"RandomModeType", u"0"}, {"bold", u"0"}, {"italic", u"0"}, {"underline", u"0"}, {"outline", u"0"},
-      {"outlineOpacity", u"100"}, {"outlineColor", u"-8355712"}, {"outlineSize", u"2"}, {"room_name", u""},
-      {"thanks_string", u"感谢$sender$赠送的$num$个$gift$ $combo$"}, {"no_thanks_string", u"idle"},
-      {"show_second", u"2"}, {"show_size", u"10"}, {"is_no_thanks", u"1"}, {"is_use_toolbox", u"0"},
-      {"is_save_record", u"0"}, {"save_folder", u""}, {"gift_limit_mode", u"1"}, {"delay_show_second", u"0"}};
-  std::u16string line = u"Set:";
-  for (char c : std::to_string(window)) line += static_cast<char16_t>(c);
-  for (const auto& [key, value] : kDefaults) {
-    const auto changed = changes.find(key);
-    line += u"{|}";
-    line += changed == changes.end() ? std::u16string(value) : changed->second;
-  }
-  return line;
-}
-
 std::u16string Number(int32_t window) {
   std::u16string text;
   for (char c : std::to_string(window)) text += static_cast<char16_t>(c);
   return text;
+}
+
+// The settings line of the companion's defaults, with a short idle text and
+// times, and with `changes`.
+std::u16string SetLine(int32_t window, std::map<std::string, std::u16string> changes) {
+  changes.insert({{"no_thanks_string", u"idle"}, {"show_second", u"2"}, {"delay_show_second", u"0"}});
+  std::u16string line = u"Set:" + Number(window);
+  for (const LineSetting& setting : kLineSettings) {
+    const auto changed = changes.find(std::string(setting.key));
+    line += u"{|}";
+    if (changed != changes.end())
+      line += changed->second;
+    else
+      line += setting.kind == SettingKind::kText ? setting.companion.text : Number(setting.companion.number);
+  }
+  return line;
 }
 
 class CompanionModuleTest : public ::testing::Test {

@@ -13,11 +13,11 @@ namespace companion {
 
 inline FormParams UnchangedForm(const RoomSettings& settings) {
   FormParams params;
-  for (const FormField& field : FormFields()) {
+  for (const LineSetting& field : FormFields()) {
     std::u16string value;
     SettingText(settings, field.key, &value);
     std::string text = ToUtf8(value);
-    if (field.kind == FieldKind::kColour) {
+    if (field.kind == SettingKind::kColour) {
       char colour[8];
       std::snprintf(colour, sizeof colour, "#%06x", static_cast<unsigned>(std::stoul(text) & 0xFFFFFFu));
       text = colour;
