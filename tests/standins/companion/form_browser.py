@@ -11,15 +11,19 @@ ACTION is one of
               asking the server), then press Cancel;
   close       leave the page without an answer (closing counts as Cancel);
   screenshot  write the page to PNG, then press Cancel.
-Exits 0 when every check held, 1 with the reason otherwise.
+Exits 0 when every check held, 1 otherwise, after a line on stderr that
+names the check that failed: "check failed: ACTION: what was expected and
+what was seen".
 """
 
 import sys
 import time
+import traceback
 import urllib.error
 import urllib.request
 
 from selenium import webdriver
+from selenium.common.exceptions import TimeoutException, WebDriverException
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
@@ -38,6 +42,23 @@ def check(condition, reason):
         raise CheckFailed(reason)
 
 
+def check_equal(what, expected, seen):
+    check(seen == expected, f"{what}: expected {expected!r}, saw {seen!r}")
+
+
+def report(failure):
+    """The line a failed check leaves on stderr, which the test programs quote."""
+    print(f"check failed: {failure}", file=sys.stderr)
+
+
+def browser_refused(error):
+    """A step the browser could not take, as a failed check: the script's line
+    that asked for it and the first line of the browser's answer."""
+    step = [frame for frame in traceback.extract_tb(error.__traceback__) if frame.filename.endswith("_browser.py")]
+    answer = (error.msg or type(error).__name__).splitlines()[0]
+    return CheckFailed(f"{step[-1].line if step else 'the browser'}: {answer}")
+
+
 def open_browser(profile):
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
@@ -48,10 +69,17 @@ def open_browser(profile):
     return webdriver.Chrome(service=Service(executable_path="/usr/bin/chromedriver"), options=options)
 
 
-def wait_for_state(driver, *states):
-    WebDriverWait(driver, TIMEOUT).until(
-        lambda d: d.find_element(By.TAG_NAME, "body").get_attribute("data-state") in states)
+def page_state(driver):
     return driver.find_element(By.TAG_NAME, "body").get_attribute("data-state")
+
+
+def wait_for_state(driver, *states):
+    try:
+        WebDriverWait(driver, TIMEOUT).until(lambda d: page_state(d) in states)
+    except TimeoutException:
+        raise CheckFailed(f"the page's state: expected {' or '.join(states)}, "
+                          f"saw {page_state(driver)!r} for {TIMEOUT} s") from None
+    return page_state(driver)
 
 
 def field(driver, name):
@@ -84,13 +112,17 @@ def save(driver):
     check(not outline.is_selected(), "outline was already on")
     outline.click()
     type_into(driver, "thanks_string", NEW_THANKS)
-    check(sample_style(driver, "font-size") == "72px", "the sample's size did not follow")
-    check(sample_style(driver, "color") == "rgb(51, 102, 204)", "the sample's colour did not follow")
+    check_equal("the sample's size", "72px", sample_style(driver, "font-size"))
+    check_equal("the sample's colour", "rgb(51, 102, 204)", sample_style(driver, "color"))
     check(sample_style(driver, "-webkit-text-stroke-width") != "0px", "the sample shows no outline")
     sample = driver.find_element(By.ID, "sample").text
     check(sample.startswith("多谢小明送的2个火箭"), f"the sample line reads {sample!r}")
     driver.find_element(By.ID, "test-gift").click()
-    WebDriverWait(driver, TIMEOUT).until(lambda d: d.find_element(By.ID, "status").text == "示例礼物已送出")
+    try:
+        WebDriverWait(driver, TIMEOUT).until(lambda d: d.find_element(By.ID, "status").text == "示例礼物已送出")
+    except TimeoutException:
+        status = driver.find_element(By.ID, "status").text
+        raise CheckFailed(f"the test gift's status: expected '示例礼物已送出', saw {status!r} for {TIMEOUT} s") from None
     driver.find_element(By.ID, "save").click()
     state = wait_for_state(driver, "saved", "refused", "failed", "invalid")
     check(state == "saved", f"saving ended in {state}: {driver.find_element(By.ID, 'status').text}")
@@ -153,7 +185,10 @@ def main(argv):
         else:
             screenshot(driver, argv[4])
     except CheckFailed as failure:
-        print(f"form_browser.py {action}: {failure}", file=sys.stderr)
+        report(f"{action}: {failure}")
+        return 1
+    except WebDriverException as error:
+        report(f"{action}: {browser_refused(error)}")
         return 1
     finally:
         driver.quit()

@@ -5,18 +5,19 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
 
 #include "tests/standins/companion/form_host.h"
+#include "tests/support/script_run.h"
 #include "tests/support/temp_folder.h"
 
 namespace form_testing {
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::ScriptRun;
 
 constexpr uint32_t kTextUpdate = 1;
 
@@ -24,16 +25,16 @@ std::string Utf8(const std::u16string& text) { return standin::ToUtf8(text); }
 
 class FormBrowserTest : public FormHostTest {
  protected:
-  // Runs the browser script on the form at `url`; its exit status (0: every
-  // check held).
-  int RunBrowser(const std::string& action, const std::string& url) {
+  // Runs the browser script on the form at `url`.
+  ScriptRun RunBrowser(const std::string& action, const std::string& url) {
     const fs::path profile = folder / ("profile-" + action);
     const std::string command = std::string(QUILLORA_PYTHON) + " '" + QUILLORA_BROWSER_SCRIPT + "' " + action +
                                 " '" + url + "' '" + profile.string() + "'";
-    return std::system(command.c_str());
+    return ScriptRun(command, folder / ("browser-" + action + ".txt"));
   }
-  FormHost::Visitor Browser(const std::string& action, int* status) {
-    return [this, action, status](const std::string& url) { *status = RunBrowser(action, url); };
+  // A visit by the browser script, which fails the test with what failed.
+  FormHost::Visitor Browser(const std::string& action) {
+    return [this, action](const std::string& url) { EXPECT_TRUE(RunBrowser(action, url).Passed()) << action; };
   }
 
   testing_support::TempFolder folder{"form_browser_test"};  // browser profiles, scene copies
@@ -50,9 +51,7 @@ int OpaquePixels(const standin::MemoryTexture& texture, uint32_t rgb, bool same)
 }
 
 TEST_F(FormBrowserTest, SavedSettingsReachTheElementAndTheNextPicture) {
-  int status = -1;
-  ASSERT_TRUE(host.Configure(element, Browser("save", &status)));
-  EXPECT_EQ(status, 0);
+  ASSERT_TRUE(host.Configure(element, Browser("save")));
   standin::SettingsElement& data = DataOf(element);
   EXPECT_EQ(data.GetInt(u"fontSize", 0), 72);
   EXPECT_EQ(static_cast<uint32_t>(data.GetInt(u"color", 0)), 0xFF3366CCu) << "saved opaque";
@@ -88,9 +87,7 @@ TEST_F(FormBrowserTest, SavedSettingsReachTheElementAndTheNextPicture) {
 
 TEST_F(FormBrowserTest, CancelAndClosingThePageChangeNothing) {
   for (const char* action : {"cancel", "close"}) {
-    int status = -1;
-    EXPECT_FALSE(host.Configure(element, Browser(action, &status))) << action;
-    EXPECT_EQ(status, 0) << action;
+    EXPECT_FALSE(host.Configure(element, Browser(action))) << action;
     EXPECT_TRUE(standin::MessageBoxes().empty()) << action;
     EXPECT_FALSE(element.Has(u"cx")) << action;
     EXPECT_TRUE(WindowExists(DataOf(element))) << "the window made for the form stays";
@@ -118,7 +115,7 @@ TEST_F(FormBrowserTest, PreviewConfigureStoresTheSavedSettingsBeforeItPlays) {
     if (text.starts_with(announce)) url = text.substr(announce.size(), text.find('\n') - announce.size());
   }
   if (!url.empty()) {
-    EXPECT_EQ(RunBrowser("save", url), 0);
+    EXPECT_TRUE(RunBrowser("save", url).Passed());
     EXPECT_FALSE(CancelIfOpen(url)) << "the form stayed open after Save";
   }
   while (std::fgets(line, sizeof line, preview)) output += line;

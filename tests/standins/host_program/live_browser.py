@@ -9,7 +9,8 @@ line, that a Save of a new colour shows in a live frame, that a reloaded page
 plays on, that the page is refused without its token and listens on
 127.0.0.1 only, and that Ctrl-C (SIGINT) ends the preview within seconds,
 with a form open, leaving the scene file whole. Prints the frame rate and
-the lag the page measured. Exits 0 when every check held, 1 otherwise.
+the lag the page measured. Exits 0 when every check held, 1 otherwise, after
+a line on stderr that names the check that failed ("check failed: …").
 """
 
 import os
@@ -22,11 +23,14 @@ import time
 import urllib.error
 import urllib.request
 
+from selenium.common.exceptions import WebDriverException
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "companion"))
-from form_browser import CheckFailed, check, open_browser, set_colour, wait_for_state  # noqa: E402
+sys.dont_write_bytecode = True  # the import leaves no cache in the source tree
+from form_browser import (CheckFailed, browser_refused, check, check_equal, open_browser, report,  # noqa: E402
+                          set_colour, wait_for_state)
 
 TIMEOUT = 60  # seconds; only a broken preview waits that long
 SOURCE = "thanks_live"
@@ -96,7 +100,10 @@ class Preview:
     def wait_for_line(self, prefix):
         deadline = time.monotonic() + TIMEOUT
         while True:
-            line = self.lines.get(timeout=max(0.1, deadline - time.monotonic()))
+            try:
+                line = self.lines.get(timeout=max(0.1, deadline - time.monotonic()))
+            except queue.Empty:
+                raise CheckFailed(f"the preview printed no {prefix!r} for {TIMEOUT} s") from None
             check(line is not None, f"the preview ended before printing {prefix!r}")
             if line.startswith(prefix):
                 return line[len(prefix):].strip()
@@ -159,10 +166,10 @@ def run(program, folder):
         url = preview.wait_for_line("live page: ")
         check_refusals(url)
         driver.get(url)
-        WebDriverWait(driver, TIMEOUT).until(
-            lambda d: d.find_element(By.TAG_NAME, "body").get_attribute("data-state") == "playing")
-        place = next(s for s in driver.execute_script(
-            f"return await (await fetch('{url}sources')).json();") if s["name"] == SOURCE)
+        wait_for_state(driver, "playing")
+        sources = driver.execute_script(f"return await (await fetch('{url}sources')).json();")
+        place = next((s for s in sources if s["name"] == SOURCE), None)
+        check(place is not None, f"the page's sources: expected {SOURCE}, saw {[s['name'] for s in sources]}")
 
         # The two lines of the script take turns: the image changes as they
         # arrive ("…10个鲜花" is wider than "…1个跑车").
@@ -194,7 +201,7 @@ def run(program, folder):
         set_colour(driver, "color", "#ff0000")
         driver.find_element(By.ID, "save").click()
         state = wait_for_state(driver, "saved", "refused", "failed", "invalid")
-        check(state == "saved", f"saving ended in {state}")
+        check_equal("saving", "saved", state)
         driver.switch_to.window(live_tab)
         wait_until(driver, "the saved colour did not show", lambda: ink(driver, place)[2] > 200)
         check("color = -65536" in open(preview.scene, encoding="utf-8").read(), "the scene file lacks the colour")
@@ -213,7 +220,7 @@ def run(program, folder):
         except subprocess.TimeoutExpired:
             raise CheckFailed("the preview did not end within 10 s of Ctrl-C")
         print(f"the preview ended {time.monotonic() - started:.2f} s after Ctrl-C")
-        check(code == 0, f"the preview ended with {code}")
+        check_equal("the preview's exit code", 0, code)
         leftovers = [name for name in os.listdir(folder) if ".new-" in name]
         check(not leftovers, f"half-written files left: {leftovers}")
         check("color = -65536" in open(preview.scene, encoding="utf-8").read(), "the scene file lost the colour")
@@ -229,7 +236,10 @@ def main(argv):
     try:
         run(argv[1], argv[2])
     except CheckFailed as failure:
-        print(f"live_browser.py: {failure}", file=sys.stderr)
+        report(failure)
+        return 1
+    except WebDriverException as error:
+        report(browser_refused(error))
         return 1
     return 0
 

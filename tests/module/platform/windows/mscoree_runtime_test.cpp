@@ -1,44 +1,54 @@
-// Runtime hosting through the system's mscoree.dll. Under Wine without a .NET
-// runtime (Mono), the v4 runtime is known but its host cannot be had.
+// How our runtime hosting hands out the runtime's interfaces when mscoree
+// refuses: CLRCreateInstance, GetRuntime and GetRuntimeHost all go through
+// HandOut. The plug-in tells "no runtime host" by the null reference alone,
+// so a refusal must never leave anything else there; what the user then
+// sees is ProductModule's test.
 
 #include <gtest/gtest.h>
 
-#include "module/platform/clr_hosting.h"
+#include "module/platform/windows/clr/com_runtime.h"
 
 namespace {
 
-TEST(MscoreeRuntime, FindsTheV4RuntimeButNoRuntimeHostWithoutDotNet) {
-  clr::ICLRMetaHost* meta_host = nullptr;
-  ASSERT_GE(clr::CLRCreateInstance(&meta_host), 0);
-  ASSERT_TRUE(meta_host);
+using clr::HRESULT;
 
-  clr::ICLRRuntimeInfo* info = nullptr;
-  ASSERT_GE(meta_host->GetRuntime(u"v4.0.30319", &info), 0);
-  ASSERT_TRUE(info);
-
-  clr::ICLRRuntimeHost* host = nullptr;
-  const clr::HRESULT status = info->GetRuntimeHost(&host);
-  if (status >= 0 && host) {
-    host->Release();
-    GTEST_SKIP() << "a .NET runtime is installed in this prefix";
+// A runtime host handed out by a COM call that answers `status` and leaves
+// `object` behind; counts the wrappers made.
+struct HostHandOut {
+  HRESULT Run(HRESULT status, void* object) {
+    host = reinterpret_cast<clr::ICLRRuntimeHost*>(this);  // what the caller's variable held before
+    return clr::HandOut<clr::ICLRRuntimeHost, mscoree::ICLRRuntimeHost>(
+        &host,
+        [&](void** out) {
+          *out = object;
+          return status;
+        },
+        [this](mscoree::ICLRRuntimeHost*) {
+          ++wraps;
+          return static_cast<clr::ICLRRuntimeHost*>(nullptr);
+        });
   }
-  EXPECT_EQ(status, clr::CLR_E_SHIM_RUNTIME);
-  EXPECT_EQ(host, nullptr) << "a failed call hands out no reference";
+  clr::ICLRRuntimeHost* host = nullptr;
+  int wraps = 0;
+};
 
-  info->Release();
-  meta_host->Release();
+TEST(RuntimeHandOut, ARefusalLeavesNoReferenceAndPassesItsStatusOn) {
+  int left_behind = 0;  // some runtimes write to the out argument even when they fail
+  for (void* object : {static_cast<void*>(nullptr), static_cast<void*>(&left_behind)}) {
+    HostHandOut hand_out;
+    EXPECT_EQ(hand_out.Run(clr::CLR_E_SHIM_RUNTIME, object), clr::CLR_E_SHIM_RUNTIME);
+    EXPECT_EQ(hand_out.host, nullptr);
+    EXPECT_EQ(hand_out.wraps, 0);
+  }
 }
 
-TEST(MscoreeRuntime, RefusesUnknownVersionsAndMissingOutArguments) {
-  EXPECT_EQ(clr::CLRCreateInstance(nullptr), clr::E_POINTER);
+TEST(RuntimeHandOut, ASuccessWithoutAnObjectIsAFailureAndNoPlaceForOneIsRefused) {
+  HostHandOut hand_out;
+  EXPECT_EQ(hand_out.Run(clr::S_OK, nullptr), clr::E_POINTER);
+  EXPECT_EQ(hand_out.host, nullptr);
+  EXPECT_EQ(hand_out.wraps, 0);
 
-  clr::ICLRMetaHost* meta_host = nullptr;
-  ASSERT_GE(clr::CLRCreateInstance(&meta_host), 0);
-  clr::ICLRRuntimeInfo* info = nullptr;
-  EXPECT_LT(meta_host->GetRuntime(u"v9.9.99999", &info), 0);
-  EXPECT_EQ(info, nullptr);
-  EXPECT_EQ(meta_host->GetRuntime(u"v4.0.30319", nullptr), clr::E_POINTER);
-  meta_host->Release();
+  EXPECT_EQ(clr::CLRCreateInstance(nullptr), clr::E_POINTER);
 }
 
 }  // namespace
