@@ -24,13 +24,13 @@
 #include "module/platform/gdiplus.h"
 #include "module/platform/gdiplus_lock.h"
 #include "module/platform/win32.h"
-#include "standins/host_library/standin_host.h"
 #include "module/scene_source/display_text.h"
 #include "module/scene_source/font_description.h"
 #include "module/scene_source/render_colors.h"
 #include "module/scene_source/text_layout_format.h"
 #include "module/scene_source/texture_renderer.h"
 #include "module/scene_source/thanks_source.h"
+#include "standins/host_library/standin_host.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 #include <string>
 
 #include "module/platform/gdiplus.h"
-#include "standins/host_library/standin_host.h"
 #include "module/scene_source/configure.h"
 #include "module/scene_source/display_text.h"
 #include "module/scene_source/texture_renderer.h"
 #include "module/scene_source/thanks_source.h"
+#include "standins/host_library/standin_host.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <cstddef>
 
-#include "module/host_api/host_global.h"
 #include "module/host_api/host_api_export.h"
+#include "module/host_api/host_global.h"
 
 // The host's allocator. Every dynamic allocation of the plug-in goes through
 // MainAllocator so that the host can account for it. The object is the

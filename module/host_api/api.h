@@ -6,11 +6,11 @@
 
 #include "module/host_api/alloc.h"
 #include "module/host_api/graphics.h"
+#include "module/host_api/host_api_export.h"
 #include "module/host_api/image_source.h"
 #include "module/host_api/string.h"
 #include "module/host_api/vect2.h"
 #include "module/host_api/xelement.h"
-#include "module/host_api/host_api_export.h"
 #include "module/platform/calling_conventions.h"
 
 // The source class's callbacks, as the plug-in writes them. The host's

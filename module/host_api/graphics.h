@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <new>
 
-#include "module/host_api/host_global.h"
 #include "module/host_api/host_api_export.h"
+#include "module/host_api/host_global.h"
 
 // Colour format of MakeTexture: 8-bit blue, green, red, alpha in memory order.
 constexpr int GS_BGRA = 6;

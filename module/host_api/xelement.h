@@ -1,7 +1,7 @@
 #pragma once
 
-#include "module/host_api/string.h"
 #include "module/host_api/host_api_export.h"
+#include "module/host_api/string.h"
 
 // A node of the host's settings tree: named integer, float and text values
 // and named child elements. Getters return the default when the name is absent.

@@ -1,9 +1,9 @@
 #include "standins/companion/companion.h"
 
+#include "module/platform/system.h"
 #include "standins/companion/message_pump.h"
 #include "standins/companion/settings_line.h"
 #include "standins/companion/text_utf.h"
-#include "module/platform/system.h"
 
 namespace companion {
 

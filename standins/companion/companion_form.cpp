@@ -3,8 +3,8 @@
 
 #include "standins/companion/companion.h"
 #include "standins/companion/form_json.h"
-#include "standins/web/json_text.h"
 #include "standins/companion/message_pump.h"
+#include "standins/web/json_text.h"
 
 namespace companion {
 

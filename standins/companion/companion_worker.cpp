@@ -3,11 +3,11 @@
 
 #include <type_traits>
 
+#include "module/platform/system.h"
 #include "standins/companion/companion.h"
 #include "standins/companion/message_pump.h"
 #include "standins/companion/record_file.h"
 #include "standins/companion/window_messages.h"
-#include "module/platform/system.h"
 
 namespace companion {
 

@@ -5,9 +5,9 @@
 #include <cstring>
 #include <type_traits>
 
+#include "companion_export.h"
 #include "standins/companion/companion.h"
 #include "standins/companion/companion_control.h"
-#include "companion_export.h"
 
 namespace {
 

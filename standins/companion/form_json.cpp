@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "standins/companion/form_fields.h"
-#include "standins/web/json_text.h"
 #include "standins/companion/text_utf.h"
+#include "standins/web/json_text.h"
 
 namespace companion {
 

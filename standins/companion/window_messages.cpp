@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "standins/platform/ansi_code_page.h"
 #include "module/platform/win32.h"
+#include "standins/platform/ansi_code_page.h"
 
 namespace companion {
 

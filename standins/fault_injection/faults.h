@@ -8,8 +8,8 @@
 // stand-ins, the stand-in runtime, and on Windows the fault-injecting
 // variant of the pass-throughs (windows/).
 
-#include "standins/fault_injection/scheduled_fault.h"
 #include "fault_injection_export.h"
+#include "standins/fault_injection/scheduled_fault.h"
 
 namespace platform {
 

@@ -5,8 +5,8 @@
 // CreateFontIndirectW or CreateDIBSection gives no object (and no bits) on
 // its Nth call or on every call (standins/fault_injection/scheduled_fault.h).
 
-#include "standins/fault_injection/scheduled_fault.h"
 #include "fault_injection_export.h"
+#include "standins/fault_injection/scheduled_fault.h"
 
 namespace win {
 

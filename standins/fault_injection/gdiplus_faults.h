@@ -8,9 +8,9 @@
 // (gdiplus_fault_frame.h): the Linux stand-in's always, Windows' in the
 // fault-injecting variant of the pass-through (windows/).
 
+#include "fault_injection_export.h"
 #include "module/platform/gdiplus.h"
 #include "standins/fault_injection/scheduled_fault.h"
-#include "fault_injection_export.h"
 
 namespace gdiplus {
 

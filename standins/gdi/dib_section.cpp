@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "standins/fault_injection/gdi_faults.h"
 #include "module/platform/gdiplus_lock.h"
+#include "standins/fault_injection/gdi_faults.h"
 #include "standins/gdi/gdi_objects.h"
 
 namespace win {

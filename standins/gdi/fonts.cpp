@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "standins/fault_injection/gdi_faults.h"
 #include "module/platform/gdiplus_lock.h"
+#include "standins/fault_injection/gdi_faults.h"
 #include "standins/gdi/face_name.h"
 #include "standins/gdi/gdi_objects.h"
 #include "standins/gdi/logfont_fields.h"

@@ -8,10 +8,10 @@
 #include <cmath>
 #include <cstring>
 
+#include "module/platform/common/gdiplus_operation_frame.h"
 #include "standins/gdiplus/coverage_mask.h"
 #include "standins/gdiplus/path_coverage.h"
 #include "standins/gdiplus/text_scratch.h"
-#include "module/platform/common/gdiplus_operation_frame.h"
 
 namespace gdiplus {
 namespace {

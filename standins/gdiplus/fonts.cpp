@@ -7,9 +7,9 @@
 
 #include <cstring>
 
+#include "module/platform/common/gdiplus_operation_frame.h"
 #include "standins/gdi/logfont_fields.h"
 #include "standins/gdiplus/objects.h"
-#include "module/platform/common/gdiplus_operation_frame.h"
 
 namespace gdiplus {
 namespace {

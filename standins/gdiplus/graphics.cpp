@@ -1,9 +1,9 @@
 // Graphics on a DC (libgdiplus's, for measuring) and on bitmaps over caller
 // memory (this library's, drawn in straight alpha), and their modes.
 
+#include "module/platform/common/gdiplus_operation_frame.h"
 #include "standins/gdiplus/objects.h"
 #include "standins/gdiplus/text_scratch.h"
-#include "module/platform/common/gdiplus_operation_frame.h"
 
 namespace gdiplus {
 namespace {

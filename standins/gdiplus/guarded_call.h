@@ -5,8 +5,8 @@
 
 #include <tuple>
 
-#include "standins/fault_injection/gdiplus_fault_frame.h"
 #include "module/platform/gdiplus_lock.h"
+#include "standins/fault_injection/gdiplus_fault_frame.h"
 
 namespace gdiplus {
 

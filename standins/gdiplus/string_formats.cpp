@@ -1,7 +1,7 @@
 // String formats: libgdiplus's, passed through.
 
-#include "standins/gdiplus/objects.h"
 #include "module/platform/common/gdiplus_operation_frame.h"
+#include "standins/gdiplus/objects.h"
 
 namespace gdiplus {
 

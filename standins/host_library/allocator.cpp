@@ -8,8 +8,8 @@
 #include <mutex>
 #include <unordered_set>
 
-#include "standins/host_library/standin_host.h"
 #include "standins/fault_injection/scheduled_fault.h"
+#include "standins/host_library/standin_host.h"
 
 namespace {
 

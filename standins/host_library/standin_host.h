@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "module/host_api/api.h"
 #include "hostapi_export.h"
+#include "module/host_api/api.h"
 #include "standins/fault_injection/scheduled_fault.h"
 #include "standins/text/utf.h"
 

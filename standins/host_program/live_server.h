@@ -15,9 +15,9 @@
 #include <memory>
 #include <string>
 
-#include "standins/web/loopback_server.h"
 #include "standins/host_program/frame_store.h"
 #include "standins/host_program/live_forms.h"
+#include "standins/web/loopback_server.h"
 
 struct LiveHandlers {
   std::function<std::string()> sources_json;

@@ -11,8 +11,8 @@
 #include "standins/companion/companion_client.h"
 #include "standins/host_library/standin_host.h"
 #include "standins/host_program/options.h"
-#include "standins/plugin_loader/plugin_module.h"
 #include "standins/host_program/scene.h"
+#include "standins/plugin_loader/plugin_module.h"
 
 struct Scene {
   std::unique_ptr<standin::SettingsElement> settings;  // the scene file's tree

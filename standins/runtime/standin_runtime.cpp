@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "module/platform/clr_hosting.h"
-#include "standins/fault_injection/faults.h"
 #include "module/platform/system.h"
+#include "standins/fault_injection/faults.h"
 
 namespace clr {
 

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "standins/web/form_token.h"
 #include "standins/platform/exclusive_port.h"
+#include "standins/web/form_token.h"
 
 namespace web {
 

@@ -6,8 +6,8 @@
 #include <array>
 #include <span>
 
-#include "standins/win32/fake_handles.h"
 #include "standins/fault_injection/faults.h"
+#include "standins/win32/fake_handles.h"
 #include "standins/win32/last_error.h"
 #include "standins/win32/standin_user32.h"
 #include "standins/win32/win32_values.h"

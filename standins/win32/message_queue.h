@@ -6,8 +6,8 @@
 #include <condition_variable>
 #include <deque>
 
-#include "standins/win32/window_registry.h"
 #include "module/platform/win32.h"
+#include "standins/win32/window_registry.h"
 
 namespace standin {
 

@@ -10,8 +10,8 @@
 
 #include "module/bridge/runtime.h"
 #include "module/bridge/using_ascii.h"
-#include "standins/host_library/standin_host.h"
 #include "module/platform/win32.h"
+#include "standins/host_library/standin_host.h"
 #include "tests/support/fake_runtime.h"
 
 namespace testing_support {

@@ -3,9 +3,9 @@
 // export or slot through the other half of the binding, compiled in the
 // host's ABI (obsapi_calls.cpp). The String's storage is the host's String.
 
-#include "module/host_api/api.h"
 #include "module/host_abi/binding/host_calls.h"
 #include "module/host_abi/constructed.h"
+#include "module/host_api/api.h"
 
 static_assert(sizeof(String) == 2 * sizeof(void*), "String has the host's layout: buffer, length");
 

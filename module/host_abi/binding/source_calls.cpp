@@ -3,8 +3,8 @@
 // reach the host, whose frames cannot be unwound: each call catches them
 // and answers as a call that did nothing would.
 
-#include "module/host_api/api.h"
 #include "module/host_abi/binding/host_calls.h"
+#include "module/host_api/api.h"
 
 namespace {
 

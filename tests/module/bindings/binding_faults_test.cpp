@@ -8,8 +8,8 @@
 #include "module/bindings/binding_table.h"
 #include "module/bindings/message_window.h"
 #include "module/bindings/window_proc.h"
-#include "standins/fault_injection/faults.h"
 #include "module/bridge/shared_state_mutex.h"
+#include "standins/fault_injection/faults.h"
 #include "tests/module/bindings/binding_lookup.h"
 #include "tests/support/plugin_fixture.h"
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "module/platform/gdiplus.h"
-#include "standins/fault_injection/gdiplus_faults.h"
 #include "module/platform/gdiplus_lock.h"
 #include "module/platform/system.h"
+#include "standins/fault_injection/gdiplus_faults.h"
 
 namespace {
 

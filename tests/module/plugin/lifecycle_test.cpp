@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "standins/host_library/standin_host.h"
 #include "module/platform/system.h"
 #include "module/plugin/user_messages.h"
+#include "standins/host_library/standin_host.h"
 #include "standins/plugin_loader/plugin_module.h"
 #include "tests/support/temp_folder.h"
 

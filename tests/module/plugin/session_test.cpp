@@ -10,10 +10,10 @@
 #include <thread>
 
 #include "module/bindings/window_proc.h"
-#include "standins/companion/companion_client.h"
-#include "standins/host_library/standin_host.h"
 #include "module/platform/system.h"
 #include "module/platform/win32.h"
+#include "standins/companion/companion_client.h"
+#include "standins/host_library/standin_host.h"
 #include "standins/plugin_loader/plugin_module.h"
 
 namespace {

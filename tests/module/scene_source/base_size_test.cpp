@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "standins/host_library/standin_host.h"
 #include "module/scene_source/configure.h"
 #include "module/scene_source/display_text.h"
+#include "standins/host_library/standin_host.h"
 
 namespace {
 

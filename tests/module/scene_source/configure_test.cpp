@@ -3,9 +3,9 @@
 #include "module/bindings/binding_table.h"
 #include "module/bridge/runtime.h"
 #include "module/host_api/api.h"
+#include "module/scene_source/configure.h"
 #include "standins/fault_injection/faults.h"
 #include "standins/fault_injection/gdiplus_faults.h"
-#include "module/scene_source/configure.h"
 #include "tests/support/plugin_fixture.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "module/bridge/runtime.h"
-#include "standins/host_library/standin_host.h"
 #include "module/scene_source/display_text.h"
 #include "module/scene_source/thanks_source.h"
+#include "standins/host_library/standin_host.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <functional>
 #include <memory>
 
-#include "standins/host_library/standin_host.h"
 #include "module/scene_source/display_text.h"
 #include "module/scene_source/texture_renderer.h"
 #include "module/scene_source/thanks_source.h"
+#include "standins/host_library/standin_host.h"
 
 namespace testing_support {
 

@@ -7,9 +7,9 @@
 #include "module/bindings/window_proc.h"
 #include "module/bridge/commands.h"
 #include "module/bridge/shared_state_mutex.h"
-#include "standins/fault_injection/faults.h"
 #include "module/scene_source/display_text.h"
 #include "module/scene_source/thanks_source.h"
+#include "standins/fault_injection/faults.h"
 #include "tests/module/bindings/binding_lookup.h"
 #include "tests/support/plugin_fixture.h"
 

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <thread>
 
-#include "standins/companion/companion_client.h"
 #include "module/platform/win32.h"
+#include "standins/companion/companion_client.h"
 
 namespace {
 

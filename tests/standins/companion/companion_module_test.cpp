@@ -12,8 +12,8 @@
 #include <thread>
 
 #include "module/bridge/line_settings.h"
-#include "standins/companion/companion_client.h"
 #include "module/platform/win32.h"
+#include "standins/companion/companion_client.h"
 #include "tests/support/temp_folder.h"
 
 namespace {

@@ -10,11 +10,11 @@
 #include <iterator>
 #include <sstream>
 
-#include "standins/companion/companion_client.h"
 #include "module/platform/gdiplus.h"
 #include "module/platform/gdiplus_lock.h"
-#include "standins/host_library/standin_host.h"
 #include "module/platform/system.h"
+#include "standins/companion/companion_client.h"
+#include "standins/host_library/standin_host.h"
 #include "standins/host_program/image.h"
 #include "tests/support/temp_folder.h"
 

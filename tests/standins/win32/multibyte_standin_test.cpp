@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "standins/win32/win32_values.h"
 #include "module/platform/win32.h"
+#include "standins/win32/win32_values.h"
 
 namespace {
 

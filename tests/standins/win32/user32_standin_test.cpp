@@ -13,10 +13,10 @@
 #include <thread>
 #include <vector>
 
+#include "module/platform/win32.h"
 #include "standins/fault_injection/faults.h"
 #include "standins/win32/standin_user32.h"
 #include "standins/win32/win32_values.h"
-#include "module/platform/win32.h"
 
 namespace {
 

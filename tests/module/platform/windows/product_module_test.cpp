@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "module/platform/clr_hosting.h"
-#include "standins/host_library/standin_host.h"
 #include "module/plugin/user_messages.h"
+#include "standins/host_library/standin_host.h"
 #include "standins/plugin_loader/plugin_module.h"
 
 namespace {
