@@ -1,13 +1,14 @@
-// The one list of the GDI+ operations of module/platform/gdiplus.h, each with its
-// parameters and the names that pass them on:
+// The one list of the GDI+ operations of module/platform/gdiplus.h, each with
+// its parameters and the names that pass them on:
 //   GDIPLUS_OPERATION(name, (parameters), (arguments))
 // The file that includes this one defines GDIPLUS_OPERATION first; this list
-// then expands into the interface's declarations (gdiplus.h), the fault
-// hooks' operations (gdiplus_faults.h), the declarations of the
-// hand-written bodies both platforms share
-// (module/platform/common/gdiplus_operation_frame.h) and each platform's interface
-// functions (module/platform/windows/gdi/gdiplus.cpp,
-// standins/gdiplus/operations.cpp).
+// then expands into the interface's declarations (gdiplus.h), the
+// declarations of the hand-written bodies both platforms share
+// (common/gdiplus_operation_frame.h), the interface's functions on Windows
+// (windows/direct/direct_calls.cpp) and, for tests, the fault hooks'
+// operations and functions (standins/fault_injection/gdiplus_faults.h,
+// standins/fault_injection/windows/fault_injecting_calls.cpp) and the Linux
+// stand-in's functions (standins/gdiplus/operations.cpp).
 // It is included once per expansion, so it has no include guard, and it
 // undefines GDIPLUS_OPERATION at its end.
 
