@@ -29,16 +29,16 @@ std::string ColourText(int32_t argb) {
 
 std::string FormJson(const RoomSettings& settings) {
   std::string json = "{\"fields\":[";
-  for (const LineSetting& field : FormFields()) {
-    std::u16string line_value;
-    SettingText(settings, field.key, &line_value);
+  for (std::size_t i = 0; i < FormFields().size(); ++i) {
+    const LineSetting& field = FormFields()[i];
+    const SettingField& member = SettingFields()[i];
     std::string value;
     if (field.kind == SettingKind::kText)
-      value = web::JsonString(ToUtf8(line_value));
+      value = web::JsonString(ToUtf8(settings.*member.text));
     else if (field.kind == SettingKind::kColour)
-      value = web::JsonString(ColourText(*ParseInt32(line_value)));
+      value = web::JsonString(ColourText(settings.*member.number));
     else
-      value = ToUtf8(line_value);
+      value = std::to_string(settings.*member.number);
     if (json.back() != '[') json += ',';
     json += "{\"key\":" + web::JsonString(field.key) + ",\"kind\":\"" + KindName(field.kind) +
             "\",\"min\":" + std::to_string(field.min) + ",\"max\":" + std::to_string(field.max) +

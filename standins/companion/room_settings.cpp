@@ -10,10 +10,10 @@ namespace {
 
 using S = RoomSettings;
 
-constexpr SettingField Member(std::string_view key, int32_t S::*number) { return {key, number, nullptr}; }
-constexpr SettingField Member(std::string_view key, std::u16string S::*text) { return {key, nullptr, text}; }
+constexpr SettingField Member(int32_t S::*number) { return {number, nullptr}; }
+constexpr SettingField Member(std::u16string S::*text) { return {nullptr, text}; }
 
-#define QUILLORA_ROOM_FIELD(key, ...) Member(#key, &S::key),
+#define QUILLORA_ROOM_FIELD(key, ...) Member(&S::key),
 constexpr SettingField kFields[] = {QUILLORA_LINE_SETTINGS(QUILLORA_ROOM_FIELD)};
 #undef QUILLORA_ROOM_FIELD
 
@@ -32,9 +32,9 @@ RoomSettings::RoomSettings() {
 std::span<const SettingField> SettingFields() { return kFields; }
 
 bool SettingText(const RoomSettings& settings, std::string_view key, std::u16string* out) {
-  for (const SettingField& field : kFields) {
-    if (field.key != key) continue;
-    *out = field.text ? settings.*field.text : Ascii(std::to_string(settings.*field.number));
+  for (std::size_t i = 0; i < std::size(kFields); ++i) {
+    if (kLineSettings[i].key != key) continue;
+    *out = kFields[i].text ? settings.*kFields[i].text : Ascii(std::to_string(settings.*kFields[i].number));
     return true;
   }
   return false;

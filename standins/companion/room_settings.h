@@ -27,12 +27,12 @@ struct RoomSettings {
 
 // One value of the line after the window number: an integer or a text member.
 struct SettingField {
-  std::string_view key;
   int32_t RoomSettings::*number;
   std::u16string RoomSettings::*text;
 };
 
-// The 26 values in line order, the order of kLineSettings.
+// The 26 members in line order: the member of kLineSettings[i] is
+// SettingFields()[i].
 std::span<const SettingField> SettingFields();
 
 // Stores the value of `key` as the line carries it (integers in decimal) in

@@ -43,7 +43,7 @@ SettingsLine ParseSettingsLine(std::u16string_view line) {
     } else if (const std::optional<int32_t> number = ParseInt32(value)) {
       settings.*field.number = *number;
     } else {
-      result.error = u"Set: " + Ascii(field.key) + u" is not an integer: " + std::u16string(value);
+      result.error = u"Set: " + Ascii(kLineSettings[i].key) + u" is not an integer: " + std::u16string(value);
       return result;
     }
   }

@@ -16,7 +16,7 @@ TEST(SettingsLine, TheDefaultLineGivesTheStartingValues) {
   EXPECT_EQ(*parsed.window, 4242);
   const RoomSettings& s = *parsed.settings;
   const RoomSettings starting;
-  for (const SettingField& field : SettingFields()) {
+  for (const LineSetting& field : kLineSettings) {
     std::u16string got, want;
     ASSERT_TRUE(SettingText(s, field.key, &got));
     ASSERT_TRUE(SettingText(starting, field.key, &want));
