@@ -11,22 +11,19 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "tests/support/file_text.h"
 
 namespace testing_support {
 
 class ScriptRun {
  public:
   ScriptRun(const std::string& command, const std::filesystem::path& output_file)
-      : status_(std::system((command + " >'" + output_file.string() + "' 2>&1").c_str())) {
-    std::ifstream file(output_file);
-    std::stringstream text;
-    text << file.rdbuf();
-    output_ = text.str();
-  }
+      : status_(std::system((command + " >'" + output_file.string() + "' 2>&1").c_str())),
+        output_(FileText(output_file)) {}
 
   // Success when the script exited 0; otherwise how it ended and what it
   // reported.

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "standins/companion/record_file.h"
 #include "standins/companion/room.h"
+#include "tests/support/file_text.h"
 #include "tests/support/temp_folder.h"
 
 namespace companion {
@@ -121,9 +120,7 @@ TEST(Room, EveryGiftIsRecordedInAFileInsideTheFolder) {
 
   EXPECT_EQ(RecordFileName(u"../直播间"), u"gift_record_.._直播间.txt");
   EXPECT_EQ(RecordFileName(u""), u"gift_record.txt");
-  std::stringstream content;
-  content << std::ifstream(folder / RecordFileName(settings.room_name)).rdbuf();  // closed before the removal
-  EXPECT_EQ(content.str(), "00:01.000\t小明\t火箭\t2\t500\n01:01.500\t路人\t点赞\t1\t0\n");
+  EXPECT_EQ(testing_support::FileText(folder / RecordFileName(settings.room_name)), "00:01.000\t小明\t火箭\t2\t500\n01:01.500\t路人\t点赞\t1\t0\n");
   std::filesystem::remove_all(folder);
 
   EXPECT_FALSE(AppendRecordLine(folder / "gift_record.txt", "x\n"));  // the folder is gone

@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 #include "module/platform/gdiplus.h"
 #include "module/platform/gdiplus_lock.h"
@@ -16,11 +15,13 @@
 #include "standins/companion/companion_client.h"
 #include "standins/host_library/standin_host.h"
 #include "standins/host_program/image.h"
+#include "tests/support/file_text.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::FileText;
 
 constexpr uint32_t kSceneBackground = 0x1E2430FF;
 constexpr int kSourceX = 100, kSourceY = 50;
@@ -31,13 +32,6 @@ const char kSceneData[] =
     "        fontSize = 40\n"
     "        show_second = 1\n"
     "        delay_show_second = 0\n";
-
-std::string Read(const fs::path& path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // The line as the plug-in renders it into its texture for a source with the
 // scene's settings: the texture's pixels as an RGBA image.
@@ -101,10 +95,10 @@ TEST(PreviewEndToEnd, MalformedSettingsStopItWithFileAndLineAndLeaveTheFileAsItW
   EXPECT_NE(RunPreview(folder, "--script \"" + (folder / "gifts.txt").string() + "\" --settings \"" + settings +
                                    "\" --frames 2 --out \"" + (folder / "out").string() + "\""),
             0);
-  const std::string error = Read(folder / "stderr.txt");
+  const std::string error = FileText(folder / "stderr.txt");
   EXPECT_NE(error.find(settings + ":4: bad value"), std::string::npos) << error;
-  EXPECT_NE(Read(folder / "stdout.txt").find("gifts.txt: 1 malformed lines skipped"), std::string::npos)
-      << Read(folder / "stdout.txt");
+  EXPECT_NE(FileText(folder / "stdout.txt").find("gifts.txt: 1 malformed lines skipped"), std::string::npos)
+      << FileText(folder / "stdout.txt");
   std::ifstream in(folder / "scene.txt", std::ios::binary);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), scene) << "the file was changed";
   EXPECT_FALSE(fs::exists(folder / "out" / "final.png"));
@@ -127,16 +121,16 @@ TEST(PreviewEndToEnd, TheLastFrameShowsTheLastThanksLine) {
                                    (folder / "scene.txt").string() + "\" --canvas 800x200 --frames 90 --out \"" +
                                    (folder / "out").string() + "\""),
             0)
-      << Read(folder / "stderr.txt");
+      << FileText(folder / "stderr.txt");
 
   // No fault on the way: no message box, no warning, no companion error.
-  const std::string log = Read(folder / "out" / "host.log");
+  const std::string log = FileText(folder / "out" / "host.log");
   EXPECT_NE(log.find("playing "), std::string::npos) << log;
   EXPECT_EQ(log.find("warning:"), std::string::npos) << log;
   EXPECT_EQ(log.find("error:"), std::string::npos) << log;
-  EXPECT_EQ(Read(folder / "stderr.txt").find("[message box]"), std::string::npos);
+  EXPECT_EQ(FileText(folder / "stderr.txt").find("[message box]"), std::string::npos);
   // The settings were written back with the source's id and size.
-  EXPECT_NE(Read(folder / "scene.txt").find("innerId"), std::string::npos);
+  EXPECT_NE(FileText(folder / "scene.txt").find("innerId"), std::string::npos);
 
   Image final_frame;
   std::string error;
